@@ -1,0 +1,10 @@
+#include "app/Unit1.h"
+
+namespace vevove {
+
+void TForm1::FormShow() {
+    ResolutionMismatch = false;
+    LoadDefaults();
+}
+
+} // namespace vevove

@@ -1,0 +1,40 @@
+// The main window's state and its handlers, apart from the window layer that
+// creates the controls and routes their messages here (app/MainWindow.cpp).
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vevove {
+
+class TForm1 {
+  public:
+    explicit TForm1(Platform& os) : os_(os) {}
+
+    // Controls that the handlers read and write, set by the window layer.
+    WindowHandle Edit1 = 0;
+    WindowHandle Edit2 = 0;
+    WindowHandle CheckBox1 = 0;
+
+    // The full path of the settings file, rebuilt at every load.
+    std::string SettingsPath;
+    // The stored resolution, set only by loading the settings file.
+    std::uint16_t SavedWidth = 0;
+    std::uint16_t SavedHeight = 0;
+    // Latched whenever the current resolution differs from the stored one.
+    bool ResolutionMismatch = false;
+
+    void FormShow();
+    void Button2Click();
+
+    void LoadDefaults();
+
+  private:
+    bool ApplyDimensionLine(const std::string& line, WindowHandle edit, std::uint16_t& saved);
+
+    Platform& os_;
+};
+
+} // namespace vevove
