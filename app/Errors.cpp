@@ -11,7 +11,9 @@ namespace {
 
 constexpr std::size_t kSystemTextCapacity = 256;
 
-bool IsTrimmedAtEnd(char c) { return static_cast<unsigned char>(c) <= 32 || c == '.'; }
+bool IsTrimmedAtEnd(char c) {
+    return static_cast<unsigned char>(c) <= 32 || c == '.';
+}
 
 } // namespace
 
@@ -30,8 +32,8 @@ const char* ErrorKindName(ErrorKind kind) {
 }
 
 // The place that constructed the error stands for the place that raised it.
-__attribute__((noinline)) Error::Error(ErrorKind kind, const std::string& message,
-                                       std::uint32_t systemCode)
+__attribute__((noinline))
+Error::Error(ErrorKind kind, const std::string& message, std::uint32_t systemCode)
     : std::runtime_error(message), kind_(kind), systemCode_(systemCode),
       address_(__builtin_return_address(0)) {}
 

@@ -65,8 +65,7 @@ class Platform {
                                        std::uint16_t& dosTime) = 0;
     virtual Handle createFile(const std::string& path, std::uint32_t access, std::uint32_t share,
                               std::uint32_t disposition, std::uint32_t attributes) = 0;
-    virtual bool readFile(Handle file, void* buffer, std::uint32_t count,
-                          std::uint32_t& read) = 0;
+    virtual bool readFile(Handle file, void* buffer, std::uint32_t count, std::uint32_t& read) = 0;
     virtual bool writeFile(Handle file, const void* data, std::uint32_t count,
                            std::uint32_t& written) = 0;
     virtual bool closeHandle(Handle handle) = 0;

@@ -1,0 +1,63 @@
+#include "app/FormLayout.h"
+
+namespace vevove {
+
+namespace {
+
+int ScreenDensity() {
+    HDC screen = GetDC(nullptr);
+    const int density = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return density;
+}
+
+bool IsLabel(const ControlLayout& control) {
+    return lstrcmpiA(control.className, "Static") == 0 && (control.style & SS_TYPEMASK) == SS_LEFT;
+}
+
+} // namespace
+
+SIZE MeasureText(HFONT font, const char* text) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    SIZE extent = {};
+    GetTextExtentPoint32A(screen, text, lstrlenA(text), &extent);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return extent;
+}
+
+int MeasureTextHeight(HFONT font) {
+    return MeasureText(font, "0").cy;
+}
+
+HFONT CreateScaledFont(const char* faceName, int pixelHeight, int weight) {
+    LOGFONTA font = {};
+    font.lfHeight = -MulDiv(pixelHeight, ScreenDensity(), 96);
+    font.lfWeight = weight;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    lstrcpynA(font.lfFaceName, faceName, LF_FACESIZE);
+    return CreateFontIndirectA(&font);
+}
+
+void CreateControls(HWND parent, const ControlLayout* controls, int count, HFONT font) {
+    const int textHeight = MeasureTextHeight(font);
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
+    for (int i = 0; i < count; ++i) {
+        const ControlLayout& control = controls[i];
+        SIZE size = {ScaleToText(control.width, textHeight),
+                     ScaleToText(control.height, textHeight)};
+        if (IsLabel(control)) {
+            size = MeasureText(font, control.text);
+        }
+        HWND window = CreateWindowExA(
+            control.exStyle, control.className, control.text, WS_CHILD | control.style,
+            ScaleToText(control.left, textHeight), ScaleToText(control.top, textHeight), size.cx,
+            size.cy, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
+            nullptr);
+        SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+}
+
+} // namespace vevove

@@ -1,0 +1,38 @@
+// Fonts and control placement of the forms. Layouts are designed for 96 dots
+// per inch with a text height of 13 pixels: the form's font grows with the
+// screen density, and the controls grow with the measured text height.
+#pragma once
+
+#include <windows.h>
+
+namespace vevove {
+
+constexpr int kDesignTextHeight = 13;
+
+// A label (class "Static" with SS_LEFT) sizes itself to its one-line text;
+// every other control takes the size given.
+struct ControlLayout {
+    int id;
+    const char* className;
+    const char* text;
+    DWORD style;
+    DWORD exStyle;
+    int left, top, width, height;
+};
+
+// A font of `pixelHeight` pixels at 96 dots per inch, scaled to the screen.
+HFONT CreateScaledFont(const char* faceName, int pixelHeight, int weight = FW_NORMAL);
+
+// The extent of a one-line text in that font, and the height of a line.
+SIZE MeasureText(HFONT font, const char* text);
+int MeasureTextHeight(HFONT font);
+
+// A design value scaled by the measured text height.
+inline int ScaleToText(int value, int textHeight) {
+    return MulDiv(value, textHeight, kDesignTextHeight);
+}
+
+// Creates the controls in the order given, which is their tab order.
+void CreateControls(HWND parent, const ControlLayout* controls, int count, HFONT font);
+
+} // namespace vevove
