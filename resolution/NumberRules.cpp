@@ -22,7 +22,8 @@ std::size_t HexPrefixLength(const std::string& text, std::size_t pos) {
     if (pos < text.size() && (text[pos] == '$' || text[pos] == 'x' || text[pos] == 'X')) {
         return 1;
     }
-    if (pos + 1 < text.size() && text[pos] == '0' && (text[pos + 1] == 'x' || text[pos + 1] == 'X')) {
+    if (pos + 1 < text.size() && text[pos] == '0' &&
+        (text[pos + 1] == 'x' || text[pos + 1] == 'X')) {
         return 2;
     }
     return 0;

@@ -28,8 +28,7 @@ void TForm1::LoadDefaults() {
 
 // Shows a non-blank line in its box and keeps the low 16 bits of its number;
 // false when the line is not a number, which ends the load.
-bool TForm1::ApplyDimensionLine(const std::string& line, WindowHandle edit,
-                                std::uint16_t& saved) {
+bool TForm1::ApplyDimensionLine(const std::string& line, WindowHandle edit, std::uint16_t& saved) {
     if (!HasVisibleByte(line)) {
         return true;
     }
@@ -43,8 +42,8 @@ bool TForm1::ApplyDimensionLine(const std::string& line, WindowHandle edit,
 }
 
 void TForm1::Button2Click() {
-    const std::string text = JoinSettingsLines(os_.windowText(Edit1), os_.windowText(Edit2),
-                                               os_.isChecked(CheckBox1));
+    const std::string text =
+        JoinSettingsLines(os_.windowText(Edit1), os_.windowText(Edit2), os_.isChecked(CheckBox1));
     WriteSettingsFile(os_, SettingsPath, text);
 }
 

@@ -3,6 +3,8 @@
 #include "app/Errors.h"
 #include "app/Format.h"
 
+#include <vector>
+
 namespace vevove {
 
 const char* const kSettingsFileName = "ScrDef.ini";
@@ -45,35 +47,33 @@ bool SettingsFileExists(Platform& os, const std::string& path) {
 }
 
 std::string ReadSettingsFile(Platform& os, const std::string& path) {
-    const Handle handle = os.createFile(path, kGenericRead, kFileShareRead, kOpenExisting,
-                                        kFileAttributeNormal);
+    const Handle handle =
+        os.createFile(path, kGenericRead, kFileShareRead, kOpenExisting, kFileAttributeNormal);
     if (handle == 0) {
         RaiseLastSystemError(os);
     }
     const OpenFile file(os, handle);
     std::string bytes;
+    std::vector<char> chunk(kReadChunk);
     for (;;) {
-        const std::size_t filled = bytes.size();
-        bytes.resize(filled + kReadChunk);
         std::uint32_t read = 0;
-        if (!os.readFile(file.handle(), bytes.data() + filled, kReadChunk, read)) {
+        if (!os.readFile(file.handle(), chunk.data(), kReadChunk, read)) {
             RaiseLastSystemError(os);
         }
-        bytes.resize(filled + read);
         if (read == 0) {
             return bytes;
         }
+        bytes.append(chunk.data(), read);
     }
 }
 
 void WriteSettingsFile(Platform& os, const std::string& path, const std::string& text) {
-    const Handle handle = os.createFile(path, kGenericRead | kGenericWrite, 0, kCreateAlways,
-                                        kFileAttributeNormal);
+    const Handle handle =
+        os.createFile(path, kGenericRead | kGenericWrite, 0, kCreateAlways, kFileAttributeNormal);
     if (handle == 0) {
         const std::string reason = SystemErrorText(os, os.getLastError());
-        throw Error(ErrorKind::FileCreate,
-                    Format("Datei \"%s\" kann nicht erstellt werden. %s",
-                           os.fullPathName(path).c_str(), reason.c_str()));
+        throw Error(ErrorKind::FileCreate, Format("Datei \"%s\" kann nicht erstellt werden. %s",
+                                                  os.fullPathName(path).c_str(), reason.c_str()));
     }
     const OpenFile file(os, handle);
     const auto count = static_cast<std::uint32_t>(text.size());

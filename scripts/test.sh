@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Runs every test of Vevove on Debian 12: installs what is missing, builds and
+# runs the native unit tests, builds the 32-bit Windows programs (compile only:
+# this kernel cannot run 32-bit code) and the 64-bit ones, and runs the
+# end-to-end tests under Wine in a virtual desktop on a private X server.
+# Ends with the line "N passed, N failed" over all tests run, and exits
+# non-zero on any failure.
+set -uo pipefail
+cd "$(dirname "$0")/.." || exit 1
+
+passed=0
+failed=0
+status=0
+
+fail() {
+    echo "FAILED: $*" >&2
+    status=1
+}
+
+build() {
+    local preset=$1
+    echo "== Building the $preset preset"
+    cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" --parallel 2
+}
+
+# Adds the counts of ctest's closing line ("... N tests failed out of M").
+count_native() {
+    local log=$1 counts not_passed total
+    counts=$(sed -n 's/.* \([0-9][0-9]*\) tests failed out of \([0-9][0-9]*\).*/\1 \2/p' "$log")
+    if [ -z "$counts" ]; then
+        return 1
+    fi
+    read -r not_passed total <<<"$counts"
+    failed=$((failed + not_passed))
+    passed=$((passed + total - not_passed))
+    ((total > 0))
+}
+
+# Adds the counts of GoogleTest's XML report.
+count_e2e() {
+    local report=$1 counts tests failures disabled errors skipped
+    counts=$(sed -n 's/.*<testsuites tests="\([0-9]*\)" failures="\([0-9]*\)" disabled="\([0-9]*\)" errors="\([0-9]*\)".*/\1 \2 \3 \4/p' "$report")
+    if [ -z "$counts" ]; then
+        return 1
+    fi
+    read -r tests failures disabled errors <<<"$counts"
+    skipped=$(grep -c 'result="skipped"' "$report")
+    failed=$((failed + failures + errors))
+    passed=$((passed + tests - failures - disabled - errors - skipped))
+    ((tests > 0))
+}
+
+run_native_tests() {
+    local log=build/native/ctest.log
+    build native || { fail "native build"; return; }
+    echo "== Native unit tests"
+    ctest --preset native --parallel 2 2>&1 | tee "$log"
+    local ctest_status=${PIPESTATUS[0]}
+    count_native "$log" || fail "the native unit tests reported no result"
+    ((ctest_status == 0)) || fail "native unit tests"
+}
+
+run_e2e_tests() {
+    local report=build/mingw64/e2e-results.xml
+    echo "== End-to-end tests under Wine"
+    source scripts/wine-env.sh
+    wine_use_display headless || { fail "starting Xvfb"; return; }
+    wine_use_prefix build/wine/e2e fresh || { fail "making a Wine prefix"; return; }
+    rm -f "$report"
+    wine_desktop vevove-e2e 1200 "$(wine_path build/mingw64/bin/e2e_tests.exe)" \
+        --gtest_output=xml:"$(wine_path "$report")"
+    if [ ! -f "$report" ]; then
+        failed=$((failed + 1))
+        fail "the end-to-end tests did not finish"
+        return
+    fi
+    count_e2e "$report" || fail "the end-to-end tests reported no result"
+    if grep -q '<failure' "$report"; then
+        fail "end-to-end tests"
+    fi
+}
+
+if ! bash scripts/install-deps.sh; then
+    fail "installing the packages"
+else
+    run_native_tests
+    build mingw32 || fail "32-bit Windows build"
+    if build mingw64; then
+        run_e2e_tests
+    else
+        fail "64-bit Windows build"
+    fi
+fi
+
+echo "$passed passed, $failed failed"
+exit "$status"

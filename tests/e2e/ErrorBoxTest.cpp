@@ -1,0 +1,92 @@
+// An error in a handler shows one message box titled with the application
+// title, and the program carries on after OK. The error at hand: "Save
+// resolution" cannot create the settings file because a directory of its name
+// is in the way.
+#include "harness/ErrorBox.h"
+#include "harness/Input.h"
+#include "harness/ProgramWindows.h"
+#include "harness/SettingsFile.h"
+#include "harness/VevoveTest.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace e2e {
+namespace {
+
+const std::optional<DWORD> kExitCode0 = 0;
+const std::string kCreateErrorStart =
+    "Datei \"C:\\ProgramData\\ScrDef.ini\" kann nicht erstellt werden. ";
+
+class ErrorBoxTest : public VevoveTest {
+  protected:
+    void SetUp() override {
+        VevoveTest::SetUp();
+        PutDirectoryInPlaceOfSettingsFile();
+    }
+
+    // Presses "Save resolution" and waits for the box; throws when none shows.
+    HWND SaveAndWaitForBox() {
+        Click(controls_.Button2);
+        HWND box = WaitForMessageBox(vevove().id());
+        if (!box) {
+            throw std::runtime_error("no message box showed");
+        }
+        return box;
+    }
+};
+
+TEST_F(ErrorBoxTest, SaysTheFileCannotBeCreatedEndingInOneFullStop) {
+    Start();
+    const std::string text = MessageBoxText(SaveAndWaitForBox());
+    EXPECT_EQ(text.compare(0, kCreateErrorStart.size(), kCreateErrorStart), 0) << text;
+    ASSERT_GT(text.size(), kCreateErrorStart.size() + 1) << "no system description: " << text;
+    EXPECT_EQ(text.back(), '.') << text;
+    EXPECT_NE(text[text.size() - 2], '.') << text;
+}
+
+TEST_F(ErrorBoxTest, IsOneBoxTitledVevoveOwnedByTheApplicationWindow) {
+    Start();
+    HWND box = SaveAndWaitForBox();
+    EXPECT_EQ(Text(box), "Vevove");
+    EXPECT_EQ(GetWindow(box, GW_OWNER), ApplicationWindow());
+    EXPECT_EQ(MessageBoxes(vevove().id()).size(), 1u);
+    PressOk(box);
+    ASSERT_TRUE(WaitUntil([&] { return MessageBoxes(vevove().id()).empty(); }));
+    EXPECT_EQ(WaitForMessageBox(vevove().id(), Milliseconds(1000)), nullptr)
+        << "a second box showed";
+}
+
+TEST_F(ErrorBoxTest, DisablesTheMainWindowUntilOk) {
+    Start();
+    HWND box = SaveAndWaitForBox();
+    EXPECT_FALSE(IsWindowEnabled(mainWindow_));
+    PressOk(box);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(mainWindow_) != FALSE; }));
+}
+
+TEST_F(ErrorBoxTest, ProgramCarriesOnAfterOk) {
+    Start();
+    PressOk(SaveAndWaitForBox());
+    ASSERT_TRUE(WaitUntil([&] { return MessageBoxes(vevove().id()).empty(); }));
+    EXPECT_TRUE(IsWindowVisible(mainWindow_));
+    PressOk(SaveAndWaitForBox());
+    ASSERT_TRUE(WaitUntil([&] { return MessageBoxes(vevove().id()).empty(); }));
+    Click(controls_.BitBtn2);
+    EXPECT_EQ(vevove().waitForExit(), kExitCode0);
+}
+
+TEST_F(ErrorBoxTest, CopyNamedInCapitalsTitlesTheBoxVevove) {
+    Start({SW_SHOWNORMAL, "VEVOVE.EXE"});
+    HWND box = SaveAndWaitForBox();
+    EXPECT_EQ(Text(box), "Vevove");
+    EXPECT_EQ(Text(ApplicationWindow()), "Vevove");
+    PressOk(box);
+    ASSERT_TRUE(WaitUntil([&] { return MessageBoxes(vevove().id()).empty(); }));
+    Click(controls_.BitBtn2);
+    EXPECT_EQ(vevove().waitForExit(), kExitCode0);
+}
+
+} // namespace
+} // namespace e2e

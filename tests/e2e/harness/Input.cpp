@@ -1,0 +1,72 @@
+#include "harness/Input.h"
+
+#include <stdexcept>
+
+namespace e2e {
+
+namespace {
+
+void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!PostMessageA(window, message, wParam, lParam)) {
+        throw std::runtime_error("cannot post a message to the program");
+    }
+}
+
+// Repeat count 1 and the key's scan code, as the keyboard driver fills them in.
+LPARAM KeyData(WORD virtualKey, bool release) {
+    const auto scanCode = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    LPARAM data = 1 | (scanCode << 16);
+    if (release) {
+        data |= (LPARAM{1} << 30) | (LPARAM{1} << 31);
+    }
+    return data;
+}
+
+} // namespace
+
+void Click(HWND button) {
+    Post(button, BM_CLICK, 0, 0);
+}
+
+void SetText(HWND edit, const std::string& text) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                             SMTO_ABORTIFHUNG, 5000, &result) ||
+        !result) {
+        throw std::runtime_error("the edit box does not take the text \"" + text + "\"");
+    }
+}
+
+bool IsChecked(HWND checkBox) {
+    DWORD_PTR state = 0;
+    if (!SendMessageTimeoutA(checkBox, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state)) {
+        throw std::runtime_error("the check box does not answer BM_GETCHECK");
+    }
+    return state == BST_CHECKED;
+}
+
+HWND FocusedWindow(HWND anyWindowOfTheProgram) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    const DWORD thread = GetWindowThreadProcessId(anyWindowOfTheProgram, nullptr);
+    if (!GetGUIThreadInfo(thread, &info)) {
+        return nullptr;
+    }
+    return info.hwndFocus;
+}
+
+void PressKey(HWND window, WORD virtualKey) {
+    Post(window, WM_KEYDOWN, virtualKey, KeyData(virtualKey, false));
+    // The key going down may already have closed the window.
+    PostMessageA(window, WM_KEYUP, virtualKey, KeyData(virtualKey, true));
+}
+
+void RequestClose(HWND window) {
+    Post(window, WM_CLOSE, 0, 0);
+}
+
+void RestoreFromTaskbar(HWND applicationWindow) {
+    Post(applicationWindow, WM_SYSCOMMAND, SC_RESTORE, 0);
+}
+
+} // namespace e2e

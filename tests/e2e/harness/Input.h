@@ -1,0 +1,33 @@
+// Acting on the program under test as a user would, from outside its process.
+// Actions are posted, not sent, so that a click that opens a modal box does
+// not hold up the test.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+// Clicks a button or check box (BM_CLICK: pressed and released in its middle).
+void Click(HWND button);
+
+// Replaces the text of an edit box, as typing over it would.
+void SetText(HWND edit, const std::string& text);
+
+bool IsChecked(HWND checkBox);
+
+// The window of the program's user-interface thread that has the keyboard
+// focus; nullptr when none has.
+HWND FocusedWindow(HWND anyWindowOfTheProgram);
+
+// A key pressed and released while the window has the focus.
+void PressKey(HWND window, WORD virtualKey);
+
+// The request that the close box, Alt+F4 or the taskbar's "Close" sends.
+void RequestClose(HWND window);
+
+// Restoring a minimized program, as a click on its taskbar entry does.
+void RestoreFromTaskbar(HWND applicationWindow);
+
+} // namespace e2e

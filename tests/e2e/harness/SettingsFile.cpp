@@ -1,0 +1,80 @@
+#include "harness/SettingsFile.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+
+namespace e2e {
+
+namespace {
+
+void Fail(const std::string& what) {
+    throw std::runtime_error(what + " " + kSettingsFilePath + " (error " +
+                             std::to_string(GetLastError()) + ")");
+}
+
+} // namespace
+
+void WriteSettingsFile(const std::string& bytes) {
+    HANDLE file = CreateFileA(kSettingsFilePath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        Fail("cannot create");
+    }
+    DWORD written = 0;
+    const BOOL ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    if (!ok || written != bytes.size()) {
+        Fail("cannot write");
+    }
+}
+
+std::optional<std::string> ReadSettingsFile() {
+    HANDLE file = CreateFileA(kSettingsFilePath, GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        bytes.append(buffer, read);
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
+std::optional<std::string> WaitForSettingsFile(Milliseconds timeout) {
+    std::optional<std::string> bytes;
+    WaitUntil(
+        [&] {
+            bytes = ReadSettingsFile();
+            return bytes.has_value();
+        },
+        timeout);
+    return bytes;
+}
+
+void RemoveSettingsFile() {
+    const DWORD attributes = GetFileAttributesA(kSettingsFilePath);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return;
+    }
+    const BOOL removed = (attributes & FILE_ATTRIBUTE_DIRECTORY)
+                             ? RemoveDirectoryA(kSettingsFilePath)
+                             : DeleteFileA(kSettingsFilePath);
+    if (!removed) {
+        Fail("cannot remove");
+    }
+}
+
+void PutDirectoryInPlaceOfSettingsFile() {
+    RemoveSettingsFile();
+    if (!CreateDirectoryA(kSettingsFilePath, nullptr)) {
+        Fail("cannot make a directory");
+    }
+}
+
+} // namespace e2e

@@ -1,0 +1,29 @@
+// Vevove's settings file in the all-users application-data folder, as the
+// tests put it in place, read it and take it away.
+#pragma once
+
+#include "harness/Wait.h"
+
+#include <optional>
+#include <string>
+
+namespace e2e {
+
+constexpr char kSettingsFilePath[] = "C:\\ProgramData\\ScrDef.ini";
+
+void WriteSettingsFile(const std::string& bytes);
+
+// The file's bytes; nothing when there is no file or it cannot be read yet.
+std::optional<std::string> ReadSettingsFile();
+
+// The file's bytes once it can be read: the program writes it without sharing
+// and closes it, so a read that succeeds sees the whole of it.
+std::optional<std::string> WaitForSettingsFile(Milliseconds timeout = kTimeout);
+
+// Takes away the file, or a directory that stands in its place.
+void RemoveSettingsFile();
+
+// A directory of the file's name, so that the file cannot be created.
+void PutDirectoryInPlaceOfSettingsFile();
+
+} // namespace e2e

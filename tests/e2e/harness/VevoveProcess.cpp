@@ -1,0 +1,67 @@
+#include "harness/VevoveProcess.h"
+
+#include <stdexcept>
+
+namespace e2e {
+
+namespace {
+
+std::string FolderOfThisProgram() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+// A copy in a folder of its own: file names are not case-sensitive, so a copy
+// named VEVOVE.EXE beside Vevove.exe would be Vevove.exe itself.
+std::string CopyUnderName(const std::string& original, const std::string& fileName) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "vevove-e2e-copy\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string copy = folder + fileName;
+    if (!CopyFileA(original.c_str(), copy.c_str(), FALSE)) {
+        throw std::runtime_error("cannot copy " + original + " to " + copy);
+    }
+    return copy;
+}
+
+} // namespace
+
+VevoveProcess::VevoveProcess(const Options& options) {
+    std::string path = FolderOfThisProgram() + "Vevove.exe";
+    if (!options.fileName.empty()) {
+        path = CopyUnderName(path, options.fileName);
+    }
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = options.showCommand;
+    std::string commandLine = "\"" + path + "\"";
+    const std::string folder = path.substr(0, path.find_last_of('\\'));
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &info_)) {
+        throw std::runtime_error("cannot start " + path);
+    }
+}
+
+VevoveProcess::~VevoveProcess() {
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(info_.hProcess, 255);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+std::optional<DWORD> VevoveProcess::waitForExit(Milliseconds timeout) const {
+    if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+} // namespace e2e

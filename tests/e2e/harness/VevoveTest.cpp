@@ -1,0 +1,47 @@
+#include "harness/VevoveTest.h"
+
+#include "harness/ProgramWindows.h"
+#include "harness/SettingsFile.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+void VevoveTest::SetUp() {
+    RemoveSettingsFile();
+}
+
+void VevoveTest::TearDown() {
+    vevove_.reset();
+    RemoveSettingsFile();
+}
+
+void VevoveTest::Launch(const VevoveProcess::Options& options) {
+    vevove_.emplace(options);
+}
+
+void VevoveTest::WaitForMainWindow() {
+    mainWindow_ = WaitForVisibleWindow(vevove_->id(), "TForm1");
+    if (!mainWindow_) {
+        throw std::runtime_error("the main window (class TForm1) did not show");
+    }
+    controls_ = FindControls(mainWindow_);
+}
+
+void VevoveTest::Start(const VevoveProcess::Options& options) {
+    Launch(options);
+    WaitForMainWindow();
+}
+
+HWND VevoveTest::ApplicationWindow() const {
+    const std::vector<HWND> windows = TopLevelWindows(vevove_->id(), "TApplication");
+    if (windows.size() != 1) {
+        throw std::runtime_error("Vevove has " + std::to_string(windows.size()) +
+                                 " application windows (class TApplication)");
+    }
+    return windows.front();
+}
+
+} // namespace e2e

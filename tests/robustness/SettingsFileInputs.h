@@ -1,0 +1,31 @@
+// Settings files for the robustness run: mostly near-misses of real files
+// (numbers at their limits, every prefix and sign, blanks, tabs, all kinds of
+// line ends, NULs, long lines), some raw bytes, and now and then a 10 MB file.
+// Each input depends only on the seed and its index, so any one of them can
+// be made again alone.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vevove::robustness {
+
+// SplitMix64: small, fast, and good enough to draw test inputs.
+class Random {
+  public:
+    explicit Random(std::uint64_t seed) : state_(seed) {}
+    std::uint64_t next();
+    // A number in [0, bound).
+    std::uint64_t below(std::uint64_t bound) { return next() % bound; }
+    bool percent(unsigned chance) { return below(100) < chance; }
+
+  private:
+    std::uint64_t state_;
+};
+
+// One input in every `kHugeEvery` is a file of about 10 MB.
+constexpr std::uint64_t kHugeEvery = 250'000;
+
+std::string SettingsFileInput(std::uint64_t seed, std::uint64_t index);
+
+} // namespace vevove::robustness

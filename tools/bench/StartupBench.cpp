@@ -1,0 +1,97 @@
+// Measures how long a program takes from its start to its first visible window,
+// against a reference program measured in turn in the same run, and the peak
+// working set of each after it has idled for a while.
+//
+//   StartupBench RUNS PROGRAM REFERENCE IDLE-SECONDS
+//
+// prints "startup_ms PROGRAM MEDIAN" and "peak_working_set_bytes PROGRAM BYTES"
+// for PROGRAM and for REFERENCE.
+#include "LaunchedProgram.h"
+
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kWindowTimeoutMs = 30000;
+
+double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
+
+double StartupMilliseconds(const std::string& path) {
+    LARGE_INTEGER start;
+    LARGE_INTEGER shown;
+    QueryPerformanceCounter(&start);
+    LaunchedProgram program(path);
+    if (!program.waitForWindow(kWindowTimeoutMs)) {
+        throw std::runtime_error(path + " showed no window");
+    }
+    QueryPerformanceCounter(&shown);
+    return Seconds(start, shown) * 1000.0;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
+}
+
+SIZE_T IdlePeakWorkingSet(const std::string& path, DWORD idleSeconds) {
+    LaunchedProgram program(path);
+    if (!program.waitForWindow(kWindowTimeoutMs)) {
+        throw std::runtime_error(path + " showed no window");
+    }
+    Sleep(idleSeconds * 1000);
+    PROCESS_MEMORY_COUNTERS counters{};
+    if (!K32GetProcessMemoryInfo(program.process(), &counters, sizeof counters)) {
+        throw std::runtime_error("cannot read the working set of " + path);
+    }
+    return counters.PeakWorkingSetSize;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: StartupBench RUNS PROGRAM REFERENCE IDLE-SECONDS\n");
+        return 2;
+    }
+    const int runs = std::atoi(argv[1]);
+    const std::string program = argv[2];
+    const std::string reference = argv[3];
+    const auto idleSeconds = static_cast<DWORD>(std::atoi(argv[4]));
+    if (runs < 1) {
+        std::fprintf(stderr, "StartupBench: RUNS must be at least 1\n");
+        return 2;
+    }
+    try {
+        std::vector<double> programTimes;
+        std::vector<double> referenceTimes;
+        for (int run = 0; run < runs; ++run) {
+            programTimes.push_back(StartupMilliseconds(program));
+            referenceTimes.push_back(StartupMilliseconds(reference));
+        }
+        std::printf("startup_ms %s %.1f\n", program.c_str(), Median(programTimes));
+        std::printf("startup_ms %s %.1f\n", reference.c_str(), Median(referenceTimes));
+        for (const std::string& measured : {program, reference}) {
+            std::printf("peak_working_set_bytes %s %zu\n", measured.c_str(),
+                        static_cast<std::size_t>(IdlePeakWorkingSet(measured, idleSeconds)));
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "StartupBench: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
