@@ -87,6 +87,9 @@ void MainWindow::PlaceForFirstShow() {
 
 void MainWindow::OnCommand(int controlId) {
     switch (controlId) {
+    case IDC_BUTTON1:
+        form_.Button1Click();
+        break;
     case IDC_BUTTON2:
         form_.Button2Click();
         break;
@@ -107,6 +110,10 @@ void MainWindow::OnCommand(int controlId) {
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
         OnCommand(LOWORD(wParam));
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == IDT_TIMER1) {
+        form_.Timer1Timer();
         return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);

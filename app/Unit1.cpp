@@ -5,6 +5,11 @@ namespace vevove {
 void TForm1::FormShow() {
     ResolutionMismatch = false;
     LoadDefaults();
+    CheckScreen();
+}
+
+void TForm1::Timer1Timer() {
+    CheckScreen();
 }
 
 } // namespace vevove

@@ -27,12 +27,18 @@ class TForm1 {
     bool ResolutionMismatch = false;
 
     void FormShow();
+    void Timer1Timer();
+    void Button1Click();
     void Button2Click();
 
     void LoadDefaults();
+    void CheckScreen();
+    void DoMode();
+    bool AnotherScreen(std::uint16_t width, std::uint16_t height);
 
   private:
     bool ApplyDimensionLine(const std::string& line, WindowHandle edit, std::uint16_t& saved);
+    void FillIfBlank(WindowHandle edit, int value);
 
     Platform& os_;
 };

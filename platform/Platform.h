@@ -6,6 +6,8 @@
 // handles are opaque integers, ANSI texts are std::string, records are bytes.
 #pragma once
 
+#include "platform/DisplayMode.h"
+
 #include <cstdint>
 #include <string>
 
@@ -77,6 +79,13 @@ class Platform {
     virtual void setWindowText(WindowHandle window, const std::string& text) = 0;
     virtual bool isChecked(WindowHandle checkBox) = 0;
     virtual void setChecked(WindowHandle checkBox, bool checked) = 0;
+
+    // The display: GetSystemMetrics, and the display modes of the default
+    // device (EnumDisplaySettingsA with a null device name, ChangeDisplaySettingsA,
+    // which returns its DISP_CHANGE_* result).
+    virtual int systemMetrics(int index) = 0;
+    virtual bool enumDisplaySettings(std::uint32_t modeNumber, DisplayMode& mode) = 0;
+    virtual std::int32_t changeDisplaySettings(const DisplayMode& mode, std::uint32_t flags) = 0;
 };
 
 } // namespace vevove

@@ -4,6 +4,8 @@
 
 #include <shlobj.h>
 
+#include <cstring>
+
 namespace vevove {
 
 namespace {
@@ -181,6 +183,28 @@ bool Win32Platform::isChecked(WindowHandle checkBox) {
 
 void Win32Platform::setChecked(WindowHandle checkBox, bool checked) {
     SendMessageA(ToWindow(checkBox), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int Win32Platform::systemMetrics(int index) {
+    return GetSystemMetrics(index);
+}
+
+static_assert(sizeof(DEVMODEA) == DisplayMode::kSize, "the display-settings record");
+
+bool Win32Platform::enumDisplaySettings(std::uint32_t modeNumber, DisplayMode& mode) {
+    DEVMODEA record;
+    std::memcpy(&record, mode.bytes.data(), sizeof record);
+    if (!EnumDisplaySettingsA(nullptr, modeNumber, &record)) {
+        return false;
+    }
+    std::memcpy(mode.bytes.data(), &record, sizeof record);
+    return true;
+}
+
+std::int32_t Win32Platform::changeDisplaySettings(const DisplayMode& mode, std::uint32_t flags) {
+    DEVMODEA record;
+    std::memcpy(&record, mode.bytes.data(), sizeof record);
+    return ChangeDisplaySettingsA(&record, flags);
 }
 
 } // namespace vevove

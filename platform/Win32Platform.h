@@ -34,6 +34,10 @@ class Win32Platform final : public Platform {
     void setWindowText(WindowHandle window, const std::string& text) override;
     bool isChecked(WindowHandle checkBox) override;
     void setChecked(WindowHandle checkBox, bool checked) override;
+
+    int systemMetrics(int index) override;
+    bool enumDisplaySettings(std::uint32_t modeNumber, DisplayMode& mode) override;
+    std::int32_t changeDisplaySettings(const DisplayMode& mode, std::uint32_t flags) override;
 };
 
 } // namespace vevove

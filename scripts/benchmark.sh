@@ -3,25 +3,76 @@
 # the median time from process start to its main window showing, against a
 # minimal Win32 program with one window started in turn in the same run (goal:
 # at most 1.5 times as long), the size of Vevove.exe (goal: under 1 MB) and the
-# peak working set of both after idling a few seconds.
+# peak working set of both after idling a few seconds; then one resolution
+# check natively against the simulated platform (against reading the screen
+# size alone), a "Restore resolution" click that requests the current mode
+# (against a plain message round trip) and Vevove's processor use over a
+# minute of idling (goal: under 0.5 % of one core).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=10
 idle_seconds=3
+clicks=20
+cpu_seconds=60
 
 bash scripts/install-deps.sh
 cmake --preset mingw64 >/dev/null
 cmake --build --preset mingw64 --parallel 2 >/dev/null
+cmake --preset native >/dev/null
+cmake --build --preset native --parallel 2 --target check_screen_bench >/dev/null
 
 source scripts/wine-env.sh
 wine_use_display headless
 wine_use_prefix build/wine/bench fresh
 
 bin=build/mingw64/bin
+
+# The Linux process that runs Vevove.exe under Wine, and its processor time
+# (user and system, in clock ticks).
+vevove_pid() {
+    local pattern
+    pattern=$(wine_path "$bin/Vevove.exe" | sed 's/[][\\.^$*]/\\&/g')
+    pgrep -n -x -f "$pattern"
+}
+ticks_of() {
+    awk '{ print $14 + $15 }' "/proc/$1/stat"
+}
+
+waits_for_line() {
+    local line=$1 file=$2 seconds=$3
+    for ((i = 0; i < seconds * 10; i++)); do
+        grep -q "^$line" "$file" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# ResolutionBench's figures, and Vevove's processor use while it idles.
+measure_idle_cpu() {
+    local log=build/mingw64/resolution-bench.log pid before after
+    : >"$log"
+    wine_desktop vevove-bench 600 "$(wine_path "$bin/ResolutionBench.exe")" \
+        "$(wine_path "$bin/Vevove.exe")" "$clicks" "$cpu_seconds" >"$log" &
+    local bench=$!
+    if waits_for_line idle_begin "$log" 120 && pid=$(vevove_pid) && before=$(ticks_of "$pid") &&
+        waits_for_line idle_end "$log" $((cpu_seconds + 30)) && after=$(ticks_of "$pid"); then
+        echo "idle_cpu_percent $(awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" \
+            -v s="$cpu_seconds" 'BEGIN { printf "%.3f", t / hz / s * 100 }')"
+    fi
+    wait "$bench"
+    tr -d '\r' <"$log"
+}
 output=$(wine_desktop vevove-bench 600 "$(wine_path "$bin/StartupBench.exe")" "$runs" \
     "$(wine_path "$bin/Vevove.exe")" "$(wine_path "$bin/BaselineWindow.exe")" \
     "$idle_seconds" | tr -d '\r')
+output+=$'\n'$(measure_idle_cpu)
+output+=$'\n'$(build/native/tests/check_screen_bench)
+
+# A figure printed on its own line as "KEY VALUE".
+figure() {
+    awk -v key="$1" '$1 == key { print $2; found = 1 } END { exit !found }' <<<"$output"
+}
 
 # The figure KEY of the program with the file name NAME in the output lines
 # "KEY PATH VALUE".
@@ -34,7 +85,10 @@ value() {
 if ! vevove_ms=$(value startup_ms Vevove.exe) ||
     ! baseline_ms=$(value startup_ms BaselineWindow.exe) ||
     ! working_set=$(value peak_working_set_bytes Vevove.exe) ||
-    ! baseline_working_set=$(value peak_working_set_bytes BaselineWindow.exe); then
+    ! baseline_working_set=$(value peak_working_set_bytes BaselineWindow.exe) ||
+    ! click_ms=$(figure restore_click_ms) || ! round_trip_ms=$(figure round_trip_ms) ||
+    ! idle_cpu=$(figure idle_cpu_percent) || ! check_ns=$(figure check_screen_ns) ||
+    ! reads_ns=$(figure screen_size_reads_ns); then
     echo "The benchmark did not finish: $output" >&2
     exit 1
 fi
@@ -42,7 +96,9 @@ size=$(stat -c %s "$bin/Vevove.exe")
 
 awk -v vevove="$vevove_ms" -v baseline="$baseline_ms" -v size="$size" \
     -v working_set="$working_set" -v baseline_working_set="$baseline_working_set" \
-    -v runs="$runs" -v idle="$idle_seconds" 'BEGIN {
+    -v runs="$runs" -v idle="$idle_seconds" -v click="$click_ms" -v trip="$round_trip_ms" \
+    -v clicks="$clicks" -v cpu="$idle_cpu" -v cpu_seconds="$cpu_seconds" \
+    -v check="$check_ns" -v reads="$reads_ns" 'BEGIN {
     row = "%-52s %10s  %s\n"
     printf row, "Figure", "Value", "Goal"
     printf row, "Start to main window, Vevove, ms (median of " runs ")", sprintf("%.1f", vevove), ""
@@ -51,4 +107,9 @@ awk -v vevove="$vevove_ms" -v baseline="$baseline_ms" -v size="$size" \
     printf row, "Size of Vevove.exe, bytes", size, "< 1048576"
     printf row, "Peak working set, Vevove, after " idle " s idle, bytes", working_set, ""
     printf row, "Peak working set, baseline, after " idle " s idle, bytes", baseline_working_set, ""
+    printf row, "One resolution check (simulated platform), ns", sprintf("%.0f", check), ""
+    printf row, "Ratio check / two screen-size reads", sprintf("%.1f", check / reads), ""
+    printf row, "Restore click, current mode, ms (median of " clicks ")", sprintf("%.3f", click), ""
+    printf row, "Ratio click / message round trip", sprintf("%.1f", click / trip), ""
+    printf row, "Processor use while idle for " cpu_seconds " s, % of one core", sprintf("%.3f", cpu), "< 0.5"
 }'

@@ -1,5 +1,7 @@
 #include "tests/fakes/FakePlatform.h"
 
+#include <string>
+
 namespace vevove::fake {
 
 namespace {
@@ -23,7 +25,8 @@ FakePlatform::FakePlatform() {
     calls.declare({"FormatMessageA", "GetModuleFileNameA", "SHGetSpecialFolderLocation",
                    "SHGetPathFromIDListA", "FindFirstFileA", "FileTimeToLocalFileTime",
                    "FileTimeToDosDateTime", "CreateFileA", "ReadFile", "WriteFile", "CloseHandle",
-                   "GetFullPathNameA", "GetWindowTextA", "SetWindowTextA"});
+                   "GetFullPathNameA", "GetWindowTextA", "SetWindowTextA", "EnumDisplaySettingsA",
+                   "ChangeDisplaySettingsA"});
     files.addFolder("C:\\ProgramData");
     shell.setPath(35, "C:\\ProgramData");
 }
@@ -178,6 +181,30 @@ bool FakePlatform::isChecked(WindowHandle checkBox) {
 void FakePlatform::setChecked(WindowHandle checkBox, bool checked) {
     calls.note("BM_SETCHECK");
     windows.setChecked(checkBox, checked);
+}
+
+int FakePlatform::systemMetrics(int index) {
+    calls.note("GetSystemMetrics:" + std::to_string(index));
+    switch (index) {
+    case kSmCxScreen:
+        return display.width();
+    case kSmCyScreen:
+        return display.height();
+    default:
+        return 0;
+    }
+}
+
+bool FakePlatform::enumDisplaySettings(std::uint32_t modeNumber, DisplayMode& mode) {
+    return !failsNow("EnumDisplaySettingsA") && display.mode(modeNumber, mode);
+}
+
+// An injected failure stands for a driver that refuses the mode.
+std::int32_t FakePlatform::changeDisplaySettings(const DisplayMode& mode, std::uint32_t flags) {
+    if (failsNow("ChangeDisplaySettingsA")) {
+        return kDispChangeBadMode;
+    }
+    return display.change(mode, flags);
 }
 
 } // namespace vevove::fake

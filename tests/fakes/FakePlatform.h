@@ -20,6 +20,7 @@
 #include "tests/fakes/FakeCalls.h"
 #include "tests/fakes/FakeClock.h"
 #include "tests/fakes/FakeCodePage.h"
+#include "tests/fakes/FakeDisplay.h"
 #include "tests/fakes/FakeErrorCodes.h"
 #include "tests/fakes/FakeFileSystem.h"
 #include "tests/fakes/FakeHandles.h"
@@ -47,6 +48,7 @@ class FakePlatform : public Platform {
     FakeCodePage codePage;
     FakeShellFolders shell;
     FakeWindows windows;
+    FakeDisplay display;
     std::string modulePath = "C:\\Program Files\\Vevove\\Vevove.exe";
     // The calling thread's last-error code, as SetLastError leaves it.
     std::uint32_t lastError = 0;
@@ -78,6 +80,10 @@ class FakePlatform : public Platform {
     void setWindowText(WindowHandle window, const std::string& text) override;
     bool isChecked(WindowHandle checkBox) override;
     void setChecked(WindowHandle checkBox, bool checked) override;
+
+    int systemMetrics(int index) override;
+    bool enumDisplaySettings(std::uint32_t modeNumber, DisplayMode& mode) override;
+    std::int32_t changeDisplaySettings(const DisplayMode& mode, std::uint32_t flags) override;
 
   private:
     // Logs the call; true when a failure was injected, with the last-error

@@ -261,6 +261,7 @@ TEST_F(LoadDefaultsTest, LinesAreCutBeforeTheyAreRead) {
 
 TEST_F(LoadDefaultsTest, FormShowClearsTheMismatchAndLoads) {
     os.files.addFile(kSettingsPath, "1280\r\n1024\r\n");
+    os.display.setCurrent(1280, 1024);
     form.ResolutionMismatch = true;
     form.FormShow();
     EXPECT_FALSE(form.ResolutionMismatch);
