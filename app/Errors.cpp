@@ -6,6 +6,8 @@ namespace vevove {
 
 const char* const kTimerRefusedText = "Nicht gen\xFCgend Timer verf\xFCgbar";
 const char* const kWriteErrorText = "Stream-Schreibfehler";
+const char* const kShellTooWideText =
+    "Die Desktop-Symbole einer 64-Bit-Shell erreicht nur das 64-Bit-Programm";
 
 namespace {
 
@@ -27,6 +29,8 @@ const char* ErrorKindName(ErrorKind kind) {
         return "EWriteError";
     case ErrorKind::Timer:
         return "EOutOfResources";
+    case ErrorKind::Unsupported:
+        return "ENotSupportedException";
     }
     return "Exception";
 }
@@ -49,7 +53,10 @@ std::string SystemErrorText(Platform& os, std::uint32_t code) {
 }
 
 void RaiseLastSystemError(Platform& os) {
-    const std::uint32_t code = os.getLastError();
+    RaiseSystemError(os, os.getLastError());
+}
+
+void RaiseSystemError(Platform& os, std::uint32_t code) {
     if (code == 0) {
         throw Error(ErrorKind::System, "Ein Aufruf einer Betriebssystemfunktion ist fehlgeschlagen",
                     code);

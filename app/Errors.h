@@ -13,10 +13,11 @@
 namespace vevove {
 
 enum class ErrorKind {
-    System,     // a failed operating-system call
-    FileCreate, // a file could not be created for writing
-    Write,      // fewer bytes written than asked
-    Timer,      // the system refused a timer
+    System,      // a failed operating-system call
+    FileCreate,  // a file could not be created for writing
+    Write,       // fewer bytes written than asked
+    Timer,       // the system refused a timer
+    Unsupported, // a desktop shell this build cannot reach
 };
 
 const char* ErrorKindName(ErrorKind kind);
@@ -42,6 +43,8 @@ std::string SystemErrorText(Platform& os, std::uint32_t code);
 
 // Throws the system error made from the thread's last-error code.
 [[noreturn]] void RaiseLastSystemError(Platform& os);
+// The same for a code read before something else ran that may have changed it.
+[[noreturn]] void RaiseSystemError(Platform& os, std::uint32_t code);
 
 // Passes a call's result through; a zero result means the call failed.
 template <typename Result> Result CheckSystemCall(Platform& os, Result result) {
@@ -54,5 +57,6 @@ template <typename Result> Result CheckSystemCall(Platform& os, Result result) {
 // The German texts below are stored in the Windows-1252 code page.
 extern const char* const kTimerRefusedText;
 extern const char* const kWriteErrorText;
+extern const char* const kShellTooWideText;
 
 } // namespace vevove

@@ -1,6 +1,7 @@
 #include "app/Form.h"
 
 #include "app/Application.h"
+#include "app/MonitorPlacement.h"
 #include "resources/resource.h"
 
 namespace vevove {
@@ -59,6 +60,7 @@ void Form::Create(DWORD style) {
 
 void Form::Show(int showCommand) {
     if (!IsWindowVisible(window_)) {
+        MoveToMonitorOfActiveWindow(window_, centresOnFirstShow_ && !shownBefore_);
         try {
             OnShow();
         } catch (const std::exception& error) {
@@ -108,6 +110,29 @@ bool Form::HandleDialogKey(const MSG& message) {
     return target != nullptr || message.wParam == VK_RETURN;
 }
 
+void Form::AddBitmapButton(int controlId, int bitmapId, int pictureCount) {
+    bitmapButtons_.push_back(
+        std::make_unique<BitmapButton>(GetDlgItem(window_, controlId), bitmapId, pictureCount));
+}
+
+const BitmapButton* Form::FindBitmapButton(HWND control) const {
+    for (const auto& button : bitmapButtons_) {
+        if (button->handle() == control) {
+            return button.get();
+        }
+    }
+    return nullptr;
+}
+
+bool Form::DrawBitmapButton(const DRAWITEMSTRUCT& item) const {
+    const BitmapButton* button = FindBitmapButton(item.hwndItem);
+    if (button == nullptr) {
+        return false;
+    }
+    button->Draw(item, item.hwndItem == defaultButton_);
+    return true;
+}
+
 void Form::FocusFirstControl() {
     HWND first = GetNextDlgTabItem(window_, nullptr, FALSE);
     if (first != nullptr) {
@@ -146,6 +171,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         window_ = nullptr;
         return DefWindowProcA(window, message, wParam, lParam);
     }
+    case WM_DRAWITEM:
+        if (DrawBitmapButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+            return TRUE;
+        }
+        break;
     case WM_CTLCOLORSTATIC:
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
@@ -164,6 +194,12 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (form == nullptr) {
         return DefWindowProcA(window, message, wParam, lParam);
+    }
+    // An owner-drawn button reports a second click in quick succession as a
+    // double click; it is a click like any other.
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_DOUBLECLICKED &&
+        form->FindBitmapButton(reinterpret_cast<HWND>(lParam)) != nullptr) {
+        wParam = MAKEWPARAM(LOWORD(wParam), BN_CLICKED);
     }
     try {
         return form->HandleMessage(message, wParam, lParam);

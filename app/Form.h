@@ -2,7 +2,12 @@
 // application's window, shown and hidden again, never re-created.
 #pragma once
 
+#include "app/BitmapButton.h"
+
 #include <windows.h>
+
+#include <memory>
+#include <vector>
 
 namespace vevove {
 
@@ -43,14 +48,22 @@ class Form {
     virtual void OnShow() {}
     // Moves the form before its first showing; keeps the stored place by default.
     virtual void PlaceForFirstShow() {}
+    // Gives the focus to the first control in tab order that can take it.
+    virtual void FocusFirstControl();
+    // Draws the owner-drawn button `controlId` with the glyph of `bitmapId`
+    // (see BitmapButton).
+    void AddBitmapButton(int controlId, int bitmapId, int pictureCount);
 
     Application& application_;
     HWND cancelButton_ = nullptr;
     HWND defaultButton_ = nullptr;
+    // Set by forms that PlaceForFirstShow centres.
+    bool centresOnFirstShow_ = false;
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void FocusFirstControl();
+    const BitmapButton* FindBitmapButton(HWND control) const;
+    bool DrawBitmapButton(const DRAWITEMSTRUCT& item) const;
 
     const char* className_;
     const char* caption_;
@@ -58,6 +71,7 @@ class Form {
     HWND window_ = nullptr;
     HWND lastFocus_ = nullptr;
     bool shownBefore_ = false;
+    std::vector<std::unique_ptr<BitmapButton>> bitmapButtons_;
 };
 
 } // namespace vevove

@@ -31,10 +31,11 @@ int MeasureTextHeight(HFONT font) {
     return MeasureText(font, "0").cy;
 }
 
-HFONT CreateScaledFont(const char* faceName, int pixelHeight, int weight) {
+HFONT CreateScaledFont(const char* faceName, int pixelHeight, int weight, bool underline) {
     LOGFONTA font = {};
     font.lfHeight = -MulDiv(pixelHeight, ScreenDensity(), 96);
     font.lfWeight = weight;
+    font.lfUnderline = underline ? TRUE : FALSE;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
     lstrcpynA(font.lfFaceName, faceName, LF_FACESIZE);

@@ -4,7 +4,9 @@
 #include "app/ApplicationTitle.h"
 #include "app/ErrorText.h"
 #include "app/Errors.h"
+#include "app/FreewareWindow.h"
 #include "app/MainWindow.h"
+#include "app/Unit2.h"
 #include "platform/Win32Platform.h"
 
 #include <windows.h>
@@ -43,34 +45,21 @@ int ShowStartupError(const std::exception& error) {
     return 1;
 }
 
-// Plain windows until the help and more-software windows get their contents.
-class PlainForm final : public Form {
-  public:
-    PlainForm(Application& application, const char* className, const char* caption,
-              const FormPlacement& placement, DWORD style)
-        : Form(application, className, caption, placement) {
-        Create(style);
-    }
-};
-
 int RunProgram(int showCommand) {
     Win32Platform os;
     Application application(ApplicationTitle(os));
     const bool comInitialized = SUCCEEDED(CoInitialize(nullptr));
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<MainWindow> mainWindow;
-    std::unique_ptr<PlainForm> formFreeware;
-    std::unique_ptr<PlainForm> form2;
+    std::unique_ptr<TFormFreeware> formFreeware;
+    std::unique_ptr<TForm2> form2;
     try {
         form1 = std::make_unique<TForm1>(os);
         mainWindow = std::make_unique<MainWindow>(application, *form1);
         application.AddForm(*mainWindow);
-        formFreeware = std::make_unique<PlainForm>(application, "TFormFreeware", "FormFreeware",
-                                                   FormPlacement{453, 168, 540, 533},
-                                                   WS_POPUP | WS_CAPTION | WS_DLGFRAME);
+        formFreeware = std::make_unique<TFormFreeware>(application);
         application.AddForm(*formFreeware);
-        form2 = std::make_unique<PlainForm>(application, "TForm2", "Info",
-                                            FormPlacement{440, 295, 764, 304}, WS_OVERLAPPEDWINDOW);
+        form2 = std::make_unique<TForm2>(application);
         application.AddForm(*form2);
         mainWindow->SetOtherForms(*form2, *formFreeware);
     } catch (const std::exception& error) {

@@ -2,9 +2,9 @@
 
 #include "app/Errors.h"
 #include "app/FormLayout.h"
+#include "app/Placement.h"
 #include "resources/resource.h"
 
-#include <algorithm>
 #include <iterator>
 
 namespace vevove {
@@ -14,6 +14,7 @@ namespace {
 constexpr DWORD kEdit = WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD kMemo = WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
 constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD kBitmapButton = WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
 constexpr DWORD kCheckBox = WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
 constexpr DWORD kLabel = WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
 
@@ -28,9 +29,9 @@ const ControlLayout kControls[] = {
     {IDC_CHECKBOX1, "Button", "Auto", kCheckBox, 0, 127, 17, 57, 17},
     {IDC_BUTTON4, "Button", "Save Icons", kButton, 0, 60, 142, 150, 30},
     {IDC_BUTTON5, "Button", "Restore Icons", kButton, 0, 60, 173, 150, 30},
-    {IDC_BITBTN2, "Button", "Quit", kButton, 0, 60, 235, 150, 30},
-    {IDC_BITBTN1, "Button", "Help", kButton, 0, 60, 204, 150, 30},
-    {IDC_BITBTN3, "Button", "", kButton, 0, 224, 8, 30, 30},
+    {IDC_BITBTN2, "Button", "Quit", kBitmapButton, 0, 60, 235, 150, 30},
+    {IDC_BITBTN1, "Button", "Help", kBitmapButton, 0, 60, 204, 150, 30},
+    {IDC_BITBTN3, "Button", "", kBitmapButton, 0, 224, 8, 30, 30},
     {IDC_LABEL2, "Static", "Width", kLabel, 0, 39, 49, 28, 13},
     {IDC_LABEL1, "Static", "X", kLabel, 0, 131, 49, 7, 13},
     {IDC_LABEL3, "Static", "Height", kLabel, 0, 202, 49, 31, 13},
@@ -55,6 +56,10 @@ MainWindow::MainWindow(Application& application, TForm1& form)
     form_.Edit2 = Control(handle(), IDC_EDIT2);
     form_.CheckBox1 = Control(handle(), IDC_CHECKBOX1);
     cancelButton_ = GetDlgItem(handle(), IDC_BITBTN2);
+    AddBitmapButton(IDC_BITBTN2, IDB_QUIT, 1);
+    AddBitmapButton(IDC_BITBTN1, IDB_HELP, 2);
+    AddBitmapButton(IDC_BITBTN3, IDB_INFO, 1);
+    centresOnFirstShow_ = true;
     if (SetTimer(handle(), IDT_TIMER1, kTimerInterval, nullptr) == 0) {
         throw Error(ErrorKind::Timer, kTimerRefusedText);
     }
@@ -80,8 +85,8 @@ void MainWindow::PlaceForFirstShow() {
     GetWindowRect(handle(), &bounds);
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
-    const int left = std::max(0, (GetSystemMetrics(SM_CXVIRTUALSCREEN) - width) / 2);
-    const int top = std::max(0, (GetSystemMetrics(SM_CYVIRTUALSCREEN) - height) / 2);
+    const int left = CentredStart(0, GetSystemMetrics(SM_CXVIRTUALSCREEN), width);
+    const int top = CentredStart(0, GetSystemMetrics(SM_CYVIRTUALSCREEN), height);
     SetWindowPos(handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -92,6 +97,12 @@ void MainWindow::OnCommand(int controlId) {
         break;
     case IDC_BUTTON2:
         form_.Button2Click();
+        break;
+    case IDC_BUTTON4:
+        form_.Button4Click();
+        break;
+    case IDC_BUTTON5:
+        form_.Button5Click();
         break;
     case IDC_BITBTN1:
         help_->Show();

@@ -2,12 +2,15 @@
 // creates the controls and routes their messages here (app/MainWindow.cpp).
 #pragma once
 
+#include "icons/uvirtalloc.h"
 #include "platform/Platform.h"
 
 #include <cstdint>
 #include <string>
 
 namespace vevove {
+
+struct ListViewLayout;
 
 class TForm1 {
   public:
@@ -30,17 +33,28 @@ class TForm1 {
     void Timer1Timer();
     void Button1Click();
     void Button2Click();
+    void Button4Click();
+    void Button5Click();
 
     void LoadDefaults();
     void CheckScreen();
     void DoMode();
     bool AnotherScreen(std::uint16_t width, std::uint16_t height);
 
+    void SaveDesktopItemPositions();
+    void RestoreDesktopItemPositions();
+    void SaveListItemPosition(WindowHandle listView, RemoteAddress block,
+                              const ListViewLayout& layout);
+    void RestoreListItemPosition(WindowHandle listView, RemoteAddress block,
+                                 const ListViewLayout& layout);
+
   private:
     bool ApplyDimensionLine(const std::string& line, WindowHandle edit, std::uint16_t& saved);
     void FillIfBlank(WindowHandle edit, int value);
 
     Platform& os_;
+    // The block in the desktop shell's process while an icon command runs.
+    RemoteBuffer remoteBuffer_;
 };
 
 } // namespace vevove

@@ -15,7 +15,11 @@ namespace vevove {
 
 using Handle = std::uint64_t; // process, file or search handle; 0 is "none"
 using WindowHandle = std::uint64_t;
-using IdListHandle = std::uint64_t; // a shell item identifier list
+using IdListHandle = std::uint64_t;  // a shell item identifier list
+using RemoteAddress = std::uint64_t; // an address in another process
+using RegistryKey = std::uint64_t;   // HKEY; 0 is "none"
+
+constexpr RegistryKey kHkeyCurrentUser = 0x80000001;
 
 // FILETIME as one 64-bit count of 100 ns intervals since 1601.
 using FileTime = std::uint64_t;
@@ -86,6 +90,52 @@ class Platform {
     virtual int systemMetrics(int index) = 0;
     virtual bool enumDisplaySettings(std::uint32_t modeNumber, DisplayMode& mode) = 0;
     virtual std::int32_t changeDisplaySettings(const DisplayMode& mode, std::uint32_t flags) = 0;
+
+    // Other programs' windows. An empty class name stands for none given
+    // (FindWindowA, FindWindowExA); a zero parent searches the top-level
+    // windows. getWindowLong and setWindowLong are GetWindowLongA and
+    // SetWindowLongA; sendMessage is SendMessageA.
+    virtual WindowHandle findWindow(const std::string& className) = 0;
+    virtual WindowHandle findChildWindow(WindowHandle parent, WindowHandle after,
+                                         const std::string& className) = 0;
+    virtual std::uint32_t windowProcessId(WindowHandle window) = 0;
+    virtual std::int32_t getWindowLong(WindowHandle window, int index) = 0;
+    virtual std::int32_t setWindowLong(WindowHandle window, int index, std::int32_t value) = 0;
+    virtual std::int64_t sendMessage(WindowHandle window, std::uint32_t message,
+                                     std::uint64_t wParam, std::int64_t lParam) = 0;
+
+    // Another process and its memory: OpenProcess (closed by closeHandle),
+    // the width of its pointers (32 under WOW64 or on 32-bit Windows, else 64;
+    // IsWow64Process), the width of our own, VirtualAllocEx, VirtualFreeEx,
+    // WriteProcessMemory and ReadProcessMemory.
+    virtual Handle openProcess(std::uint32_t access, bool inherit, std::uint32_t processId) = 0;
+    virtual bool processPointerBits(Handle process, int& bits) = 0;
+    virtual int ownPointerBits() = 0;
+    virtual RemoteAddress virtualAllocEx(Handle process, std::uint32_t size, std::uint32_t type,
+                                         std::uint32_t protect) = 0;
+    virtual bool virtualFreeEx(Handle process, RemoteAddress address, std::uint32_t size,
+                               std::uint32_t type) = 0;
+    virtual bool writeProcessMemory(Handle process, RemoteAddress destination, const void* source,
+                                    std::uint32_t count, std::uint32_t& written) = 0;
+    virtual bool readProcessMemory(Handle process, RemoteAddress source, void* destination,
+                                   std::uint32_t count, std::uint32_t& read) = 0;
+
+    // The registry; each call returns its ERROR_* result. regEnumValue takes
+    // the capacities of the name (terminating zero included) and of the data
+    // and gives back the lengths, as RegEnumValueA does.
+    virtual std::int32_t regDeleteKey(RegistryKey parent, const std::string& path) = 0;
+    virtual std::int32_t regCreateKeyEx(RegistryKey parent, const std::string& path,
+                                        std::uint32_t options, std::uint32_t access,
+                                        RegistryKey& key) = 0;
+    virtual std::int32_t regOpenKeyEx(RegistryKey parent, const std::string& path,
+                                      std::uint32_t options, std::uint32_t access,
+                                      RegistryKey& key) = 0;
+    virtual std::int32_t regSetValueEx(RegistryKey key, const std::string& name, std::uint32_t type,
+                                       const void* data, std::uint32_t size) = 0;
+    virtual std::int32_t regEnumValue(RegistryKey key, std::uint32_t index, std::string& name,
+                                      std::uint32_t& nameLength, std::uint32_t& type, void* data,
+                                      std::uint32_t& dataSize) = 0;
+    virtual std::int32_t regCloseKey(RegistryKey key) = 0;
 };
 
 } // namespace vevove

@@ -38,6 +38,39 @@ class Win32Platform final : public Platform {
     int systemMetrics(int index) override;
     bool enumDisplaySettings(std::uint32_t modeNumber, DisplayMode& mode) override;
     std::int32_t changeDisplaySettings(const DisplayMode& mode, std::uint32_t flags) override;
+
+    WindowHandle findWindow(const std::string& className) override;
+    WindowHandle findChildWindow(WindowHandle parent, WindowHandle after,
+                                 const std::string& className) override;
+    std::uint32_t windowProcessId(WindowHandle window) override;
+    std::int32_t getWindowLong(WindowHandle window, int index) override;
+    std::int32_t setWindowLong(WindowHandle window, int index, std::int32_t value) override;
+    std::int64_t sendMessage(WindowHandle window, std::uint32_t message, std::uint64_t wParam,
+                             std::int64_t lParam) override;
+
+    Handle openProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
+    bool processPointerBits(Handle process, int& bits) override;
+    int ownPointerBits() override;
+    RemoteAddress virtualAllocEx(Handle process, std::uint32_t size, std::uint32_t type,
+                                 std::uint32_t protect) override;
+    bool virtualFreeEx(Handle process, RemoteAddress address, std::uint32_t size,
+                       std::uint32_t type) override;
+    bool writeProcessMemory(Handle process, RemoteAddress destination, const void* source,
+                            std::uint32_t count, std::uint32_t& written) override;
+    bool readProcessMemory(Handle process, RemoteAddress source, void* destination,
+                           std::uint32_t count, std::uint32_t& read) override;
+
+    std::int32_t regDeleteKey(RegistryKey parent, const std::string& path) override;
+    std::int32_t regCreateKeyEx(RegistryKey parent, const std::string& path, std::uint32_t options,
+                                std::uint32_t access, RegistryKey& key) override;
+    std::int32_t regOpenKeyEx(RegistryKey parent, const std::string& path, std::uint32_t options,
+                              std::uint32_t access, RegistryKey& key) override;
+    std::int32_t regSetValueEx(RegistryKey key, const std::string& name, std::uint32_t type,
+                               const void* data, std::uint32_t size) override;
+    std::int32_t regEnumValue(RegistryKey key, std::uint32_t index, std::string& name,
+                              std::uint32_t& nameLength, std::uint32_t& type, void* data,
+                              std::uint32_t& dataSize) override;
+    std::int32_t regCloseKey(RegistryKey key) override;
 };
 
 } // namespace vevove

@@ -45,6 +45,7 @@ void TForm1::Button2Click() {
     const std::string text =
         JoinSettingsLines(os_.windowText(Edit1), os_.windowText(Edit2), os_.isChecked(CheckBox1));
     WriteSettingsFile(os_, SettingsPath, text);
+    SaveDesktopItemPositions();
 }
 
 } // namespace vevove

@@ -113,3 +113,6 @@ awk -v vevove="$vevove_ms" -v baseline="$baseline_ms" -v size="$size" \
     printf row, "Ratio click / message round trip", sprintf("%.1f", click / trip), ""
     printf row, "Processor use while idle for " cpu_seconds " s, % of one core", sprintf("%.3f", cpu), "< 0.5"
 }'
+
+# The icon commands against the stand-in desktop, in a desktop of their own.
+bash scripts/benchmark-icons.sh

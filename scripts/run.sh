@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Vevove.exe and starts it under Wine. On your X display when there is
-# one; otherwise, or with --headless, in a virtual desktop on a private X
-# server, where it writes a screenshot of the main window to
-# build/screenshots/main-window.png, prints that path and closes Vevove.
+# one, after the stand-in desktop shell with a few sample icons; otherwise, or
+# with --headless, in a virtual desktop on a private X server, where it writes
+# a screenshot of the main window to build/screenshots/main-window.png, prints
+# that path and closes Vevove.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,6 +21,10 @@ wine_use_prefix build/wine/run
 
 bin=build/mingw64/bin
 if [ -z "$wine_headless" ]; then
+    # A stand-in desktop with a few icons, for "Save Icons" and "Restore
+    # Icons": drag its icons between the two. It ends with the prefix's
+    # wineserver when Vevove is closed.
+    wine "$bin/StandinShell.exe" "$(wine_path tools/standin-shell/SampleIcons.txt)" &
     wine "$bin/Vevove.exe"
     exit 0
 fi

@@ -2,7 +2,9 @@
 # Runs every test of Vevove on Debian 12: installs what is missing, builds and
 # runs the native unit tests, builds the 32-bit Windows programs (compile only:
 # this kernel cannot run 32-bit code) and the 64-bit ones, and runs the
-# end-to-end tests under Wine in a virtual desktop on a private X server.
+# end-to-end tests under Wine in a virtual desktop on a private X server,
+# where it also photographs the three windows at 96 and at 144 dots per inch
+# into build/screenshots/. The generated pictures are checked first.
 # Ends with the line "N passed, N failed" over all tests run, and exits
 # non-zero on any failure.
 set -uo pipefail
@@ -80,13 +82,60 @@ run_e2e_tests() {
     fi
 }
 
+# The generated pictures: the program icon's seven images and the glyphs.
+run_picture_check() {
+    echo "== Pictures"
+    if python3 tools/pictures/check_pictures.py; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        fail "pictures"
+    fi
+}
+
+# Photographs the main, help and more-software windows of the Vevove.exe in
+# the folder given at 96 and at 144 dots per inch into
+# build/screenshots/DPI-dpi/*.png, one Wine prefix per density. The
+# desktop is 1280 x 1024 so that the help window, at 440, 295 and 764 pixels
+# wide, lies wholly on it.
+take_screenshots() {
+    local bin=$1 dpi folder picture
+    for dpi in 96 144; do
+        echo "== Screenshots at $dpi dpi"
+        folder=build/screenshots/$dpi-dpi
+        rm -rf "$folder"
+        mkdir -p "$folder"
+        wine_use_prefix "build/wine/screenshots-$dpi" fresh || { fail "making a Wine prefix"; return; }
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+        wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+            /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+        wineserver -w
+        timeout 120 wine explorer "/desktop=vevove-screenshots,1280x1024" \
+            "$(wine_path "$bin/VevoveSnapshots.exe")" \
+            "$(wine_path "$bin/Vevove.exe")" "$(wine_path "$folder")" </dev/null
+        for picture in main-window help-window more-software-window; do
+            if [ -s "$folder/$picture.bmp" ] &&
+                /usr/bin/convert "$folder/$picture.bmp" "$folder/$picture.png"; then
+                rm -f "$folder/$picture.bmp"
+                passed=$((passed + 1))
+            else
+                failed=$((failed + 1))
+                fail "screenshot of the $picture at $dpi dpi"
+            fi
+        done
+        wineserver -w
+    done
+}
+
 if ! bash scripts/install-deps.sh; then
     fail "installing the packages"
 else
+    run_picture_check
     run_native_tests
     build mingw32 || fail "32-bit Windows build"
     if build mingw64; then
         run_e2e_tests
+        take_screenshots build/mingw64/bin
     else
         fail "64-bit Windows build"
     fi

@@ -15,6 +15,9 @@ constexpr std::uint32_t kErrorInvalidParameter = 87;
 constexpr std::uint32_t kErrorInsufficientBuffer = 122;
 constexpr std::uint32_t kErrorInvalidName = 123;
 constexpr std::uint32_t kErrorAlreadyExists = 183;
+constexpr std::uint32_t kErrorPartialCopy = 299;
+constexpr std::uint32_t kErrorInvalidAddress = 487;
+constexpr std::uint32_t kErrorNoAccess = 998;
 constexpr std::uint32_t kErrorMessageNotFound = 317; // ERROR_MR_MID_NOT_FOUND
 constexpr std::uint32_t kErrorInvalidWindowHandle = 1400;
 

@@ -10,6 +10,8 @@ const char* KindName(HandleKind kind) {
         return "file";
     case HandleKind::Search:
         return "search";
+    case HandleKind::Process:
+        return "process";
     }
     return "handle";
 }

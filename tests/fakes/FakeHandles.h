@@ -12,8 +12,9 @@
 namespace vevove::fake {
 
 enum class HandleKind {
-    File,   // CreateFileA, closed by CloseHandle
-    Search, // FindFirstFileA, closed by FindClose
+    File,    // CreateFileA, closed by CloseHandle
+    Search,  // FindFirstFileA, closed by FindClose
+    Process, // OpenProcess, closed by CloseHandle
 };
 
 class FakeHandles {

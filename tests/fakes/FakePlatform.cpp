@@ -22,11 +22,34 @@ std::int32_t HresultFromCode(std::uint32_t code) {
 } // namespace
 
 FakePlatform::FakePlatform() {
-    calls.declare({"FormatMessageA", "GetModuleFileNameA", "SHGetSpecialFolderLocation",
-                   "SHGetPathFromIDListA", "FindFirstFileA", "FileTimeToLocalFileTime",
-                   "FileTimeToDosDateTime", "CreateFileA", "ReadFile", "WriteFile", "CloseHandle",
-                   "GetFullPathNameA", "GetWindowTextA", "SetWindowTextA", "EnumDisplaySettingsA",
-                   "ChangeDisplaySettingsA"});
+    calls.declare({"FormatMessageA",
+                   "GetModuleFileNameA",
+                   "SHGetSpecialFolderLocation",
+                   "SHGetPathFromIDListA",
+                   "FindFirstFileA",
+                   "FileTimeToLocalFileTime",
+                   "FileTimeToDosDateTime",
+                   "CreateFileA",
+                   "ReadFile",
+                   "WriteFile",
+                   "CloseHandle",
+                   "GetFullPathNameA",
+                   "GetWindowTextA",
+                   "SetWindowTextA",
+                   "EnumDisplaySettingsA",
+                   "ChangeDisplaySettingsA",
+                   "OpenProcess",
+                   "IsWow64Process",
+                   "VirtualAllocEx",
+                   "VirtualFreeEx",
+                   "WriteProcessMemory",
+                   "ReadProcessMemory",
+                   "RegDeleteKeyA",
+                   "RegCreateKeyExA",
+                   "RegOpenKeyExA",
+                   "RegSetValueExA",
+                   "RegEnumValueA",
+                   "RegCloseKey"});
     files.addFolder("C:\\ProgramData");
     shell.setPath(35, "C:\\ProgramData");
 }
@@ -139,6 +162,11 @@ bool FakePlatform::writeFile(Handle file, const void* data, std::uint32_t count,
 bool FakePlatform::closeHandle(Handle handle) {
     if (failsNow("CloseHandle")) {
         return false;
+    }
+    if (handles.kind(handle) == HandleKind::Process) {
+        handles.close(handle);
+        processAccess_.erase(handle);
+        return true;
     }
     if (!isOpen(handle, HandleKind::File)) {
         handles.misuse("CloseHandle of " + std::to_string(handle) + ", not an open file");

@@ -20,15 +20,18 @@
 #include "tests/fakes/FakeCalls.h"
 #include "tests/fakes/FakeClock.h"
 #include "tests/fakes/FakeCodePage.h"
+#include "tests/fakes/FakeDesktop.h"
 #include "tests/fakes/FakeDisplay.h"
 #include "tests/fakes/FakeErrorCodes.h"
 #include "tests/fakes/FakeFileSystem.h"
 #include "tests/fakes/FakeHandles.h"
 #include "tests/fakes/FakeMessages.h"
+#include "tests/fakes/FakeRegistry.h"
 #include "tests/fakes/FakeShellFolders.h"
 #include "tests/fakes/FakeWindows.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace vevove::fake {
@@ -49,6 +52,10 @@ class FakePlatform : public Platform {
     FakeShellFolders shell;
     FakeWindows windows;
     FakeDisplay display;
+    FakeDesktop desktop;
+    FakeRegistry registry;
+    // The width of the program's own pointers.
+    int pointerBits = 64;
     std::string modulePath = "C:\\Program Files\\Vevove\\Vevove.exe";
     // The calling thread's last-error code, as SetLastError leaves it.
     std::uint32_t lastError = 0;
@@ -85,12 +92,53 @@ class FakePlatform : public Platform {
     bool enumDisplaySettings(std::uint32_t modeNumber, DisplayMode& mode) override;
     std::int32_t changeDisplaySettings(const DisplayMode& mode, std::uint32_t flags) override;
 
+    WindowHandle findWindow(const std::string& className) override;
+    WindowHandle findChildWindow(WindowHandle parent, WindowHandle after,
+                                 const std::string& className) override;
+    std::uint32_t windowProcessId(WindowHandle window) override;
+    std::int32_t getWindowLong(WindowHandle window, int index) override;
+    std::int32_t setWindowLong(WindowHandle window, int index, std::int32_t value) override;
+    std::int64_t sendMessage(WindowHandle window, std::uint32_t message, std::uint64_t wParam,
+                             std::int64_t lParam) override;
+
+    Handle openProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
+    bool processPointerBits(Handle process, int& bits) override;
+    int ownPointerBits() override;
+    RemoteAddress virtualAllocEx(Handle process, std::uint32_t size, std::uint32_t type,
+                                 std::uint32_t protect) override;
+    bool virtualFreeEx(Handle process, RemoteAddress address, std::uint32_t size,
+                       std::uint32_t type) override;
+    bool writeProcessMemory(Handle process, RemoteAddress destination, const void* source,
+                            std::uint32_t count, std::uint32_t& written) override;
+    bool readProcessMemory(Handle process, RemoteAddress source, void* destination,
+                           std::uint32_t count, std::uint32_t& read) override;
+
+    std::int32_t regDeleteKey(RegistryKey parent, const std::string& path) override;
+    std::int32_t regCreateKeyEx(RegistryKey parent, const std::string& path, std::uint32_t options,
+                                std::uint32_t access, RegistryKey& key) override;
+    std::int32_t regOpenKeyEx(RegistryKey parent, const std::string& path, std::uint32_t options,
+                              std::uint32_t access, RegistryKey& key) override;
+    std::int32_t regSetValueEx(RegistryKey key, const std::string& name, std::uint32_t type,
+                               const void* data, std::uint32_t size) override;
+    std::int32_t regEnumValue(RegistryKey key, std::uint32_t index, std::string& name,
+                              std::uint32_t& nameLength, std::uint32_t& type, void* data,
+                              std::uint32_t& dataSize) override;
+    std::int32_t regCloseKey(RegistryKey key) override;
+
+    // The rights each open process handle was opened with.
+    const std::map<Handle, std::uint32_t>& processHandles() const { return processAccess_; }
+
   private:
     // Logs the call; true when a failure was injected, with the last-error
     // code set to the injected one.
     bool failsNow(const char* call);
     // True for a handle of that kind; otherwise sets ERROR_INVALID_HANDLE.
     bool isOpen(Handle handle, HandleKind kind);
+    // True for an open process handle with all of `rights`; otherwise sets
+    // ERROR_INVALID_HANDLE or ERROR_ACCESS_DENIED.
+    bool hasRights(Handle process, std::uint32_t rights);
+
+    std::map<Handle, std::uint32_t> processAccess_;
 };
 
 } // namespace vevove::fake

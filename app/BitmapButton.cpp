@@ -1,0 +1,179 @@
+#include "app/BitmapButton.h"
+
+#include <uxtheme.h>
+#include <vssym32.h>
+
+namespace vevove {
+
+namespace {
+
+Colour FromColorRef(COLORREF colour) {
+    return (static_cast<Colour>(GetRValue(colour)) << 16) |
+           (static_cast<Colour>(GetGValue(colour)) << 8) | GetBValue(colour);
+}
+
+BITMAPINFO TopDownInfo(int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// The bitmap's pixels as 0xRRGGBB, whatever its colour depth.
+Glyph PixelsOf(HBITMAP bitmap, HDC dc) {
+    BITMAP size = {};
+    GetObjectA(bitmap, sizeof size, &size);
+    Glyph pixels;
+    pixels.width = size.bmWidth;
+    pixels.height = size.bmHeight;
+    pixels.pixels.resize(static_cast<std::size_t>(pixels.width * pixels.height));
+    BITMAPINFO info = TopDownInfo(pixels.width, pixels.height);
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(pixels.height), pixels.pixels.data(), &info,
+              DIB_RGB_COLORS);
+    for (Colour& pixel : pixels.pixels) {
+        pixel &= 0xFFFFFF;
+    }
+    return pixels;
+}
+
+Glyph LoadGlyphStrip(int bitmapId) {
+    auto* bitmap =
+        static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HDC screen = GetDC(nullptr);
+    Glyph strip = PixelsOf(bitmap, screen);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(bitmap);
+    return strip;
+}
+
+// What the device context shows in the area of a glyph at `at`.
+Glyph BackgroundOf(HDC dc, Point at, int width, int height) {
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP copy = CreateCompatibleBitmap(dc, width, height);
+    HGDIOBJ previous = SelectObject(memory, copy);
+    BitBlt(memory, 0, 0, width, height, dc, at.x, at.y, SRCCOPY);
+    SelectObject(memory, previous);
+    Glyph background = PixelsOf(copy, memory);
+    DeleteObject(copy);
+    DeleteDC(memory);
+    return background;
+}
+
+// The button's frame in the classic look: a black frame when it is focused or
+// the default button, raised, or sunken when pressed.
+void DrawClassicFrame(HDC dc, RECT frame, bool pressed, bool emphasised) {
+    if (emphasised) {
+        FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        InflateRect(&frame, -1, -1);
+    }
+    if (pressed) {
+        FillRect(dc, &frame, GetSysColorBrush(COLOR_BTNFACE));
+        FrameRect(dc, &frame, GetSysColorBrush(COLOR_BTNSHADOW));
+    } else {
+        DrawFrameControl(dc, &frame, DFC_BUTTON, DFCS_BUTTONPUSH);
+    }
+}
+
+int ThemeState(bool pressed, bool emphasised, bool disabled) {
+    if (disabled) {
+        return PBS_DISABLED;
+    }
+    if (pressed) {
+        return PBS_PRESSED;
+    }
+    return emphasised ? PBS_DEFAULTED : PBS_NORMAL;
+}
+
+} // namespace
+
+BitmapButton::BitmapButton(HWND button, int bitmapId, int pictureCount)
+    : button_(button), hasGreyedTwin_(pictureCount > 1) {
+    const Glyph strip = LoadGlyphStrip(bitmapId);
+    glyph_ = GlyphFromStrip(strip, pictureCount, 0);
+    greyed_ = hasGreyedTwin_ ? GlyphFromStrip(strip, pictureCount, 1) : glyph_;
+}
+
+// Drawn like the program's other push buttons: with the visual style when
+// one is in use, else in the classic look, where a pressed button's contents
+// move one pixel down and right.
+void BitmapButton::Draw(const DRAWITEMSTRUCT& item, bool isDefault) const {
+    HDC dc = item.hDC;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const bool focused = (item.itemState & ODS_FOCUS) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    const bool emphasised = isDefault || focused;
+
+    int shift = 0;
+    HTHEME theme = OpenThemeData(button_, L"Button");
+    if (theme != nullptr) {
+        const int state = ThemeState(pressed, emphasised, disabled);
+        if (IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, state)) {
+            RECT area = item.rcItem;
+            DrawThemeParentBackground(button_, dc, &area);
+        }
+        DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &item.rcItem, nullptr);
+        CloseThemeData(theme);
+    } else {
+        DrawClassicFrame(dc, item.rcItem, pressed, emphasised);
+        shift = pressed ? 1 : 0;
+    }
+
+    char caption[256] = {};
+    GetWindowTextA(button_, caption, sizeof caption);
+    HGDIOBJ previousFont =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(button_, WM_GETFONT, 0, 0)));
+    SIZE captionSize = {};
+    GetTextExtentPoint32A(dc, caption, lstrlenA(caption), &captionSize);
+    const int width = item.rcItem.right - item.rcItem.left;
+    const int height = item.rcItem.bottom - item.rcItem.top;
+    GlyphAndCaption placed = PlaceGlyphAndCaption(width, height, glyph_.width, glyph_.height,
+                                                  captionSize.cx, captionSize.cy);
+    DrawGlyph(dc, {placed.glyph.x + shift, placed.glyph.y + shift}, disabled);
+    DrawCaption(dc, {placed.caption.x + shift, placed.caption.y + shift}, caption, disabled);
+    SelectObject(dc, previousFont);
+
+    if (focused && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -4, -4);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+void BitmapButton::DrawGlyph(HDC dc, Point at, bool disabled) const {
+    const Glyph background = BackgroundOf(dc, at, glyph_.width, glyph_.height);
+    Glyph shown;
+    if (!disabled) {
+        shown = OnBackground(glyph_, background);
+    } else if (hasGreyedTwin_) {
+        shown = OnBackground(greyed_, background);
+    } else {
+        shown = GreyedOnBackground(glyph_, background, FromColorRef(GetSysColor(COLOR_BTNSHADOW)));
+    }
+    BITMAPINFO info = TopDownInfo(shown.width, shown.height);
+    SetDIBitsToDevice(dc, at.x, at.y, static_cast<DWORD>(shown.width),
+                      static_cast<DWORD>(shown.height), 0, 0, 0, static_cast<UINT>(shown.height),
+                      shown.pixels.data(), &info, DIB_RGB_COLORS);
+}
+
+void BitmapButton::DrawCaption(HDC dc, Point at, const char* caption, bool disabled) const {
+    const int length = lstrlenA(caption);
+    if (length == 0) {
+        return;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    if (disabled) {
+        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+        TextOutA(dc, at.x + 1, at.y + 1, caption, length);
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    } else {
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    }
+    TextOutA(dc, at.x, at.y, caption, length);
+}
+
+} // namespace vevove

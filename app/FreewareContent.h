@@ -1,0 +1,83 @@
+// What the more-software window shows: the maker's products and free tools,
+// and the two pages of the maker's web sites that its links open.
+#pragma once
+
+namespace vevove {
+
+constexpr const char* kShopPage = "https://shop.example/shop/catalog/browse?shop_param=";
+constexpr const char* kProductPage = "http://tools.example/5.html";
+
+enum class LabelFont {
+    Heading,     // 13 pixels, bold, underlined
+    ProductName, // 15 pixels, underlined
+    Description, // 12 pixels
+    ToolName,    // 13 pixels, bold
+};
+
+enum class LabelColour { Purple, Navy, Black, WindowText };
+
+enum class Link { None, ShopPage, ProductPage };
+
+struct FreewareLabel {
+    int number; // LabelN
+    const char* text;
+    int left, top, width, height;
+    bool fixedSize; // wraps its text within its size; otherwise sized to its text
+    LabelFont font;
+    LabelColour colour;
+    Link link;
+};
+
+// Top to bottom.
+const FreewareLabel kFreewareLabels[] = {
+    {1, "More software offers on:", 17, 11, 178, 22, true, LabelFont::Heading, LabelColour::Navy,
+     Link::None},
+    {17, "www.shop.example", 207, 11, 144, 16, false, LabelFont::Heading, LabelColour::Purple,
+     Link::ShopPage},
+    {4, "Fotavi", 17, 39, 52, 18, false, LabelFont::ProductName, LabelColour::Purple,
+     Link::ProductPage},
+    {3,
+     "Fotavi keeps a photo collection in order: it finds duplicates, sorts pictures into "
+     "folders by the day they were taken and renames them in one go. A preview shows every "
+     "change before it is made.",
+     17, 60, 480, 45, true, LabelFont::Description, LabelColour::Black, Link::None},
+    {6, "Baksala", 17, 115, 53, 18, false, LabelFont::ProductName, LabelColour::Purple,
+     Link::ProductPage},
+    {7,
+     "Baksala copies the folders you choose to a second drive or a network share, every day "
+     "or every hour. Only changed files are copied, and older versions stay at hand for "
+     "thirty days.",
+     17, 138, 504, 47, true, LabelFont::Description, LabelColour::Black, Link::None},
+    {18, "Codrel", 17, 193, 54, 18, false, LabelFont::ProductName, LabelColour::Purple,
+     Link::ProductPage},
+    {19,
+     "Codrel is a notepad for programmers: tabs, syntax colours for twenty languages, search "
+     "and replace across files and a side-by-side comparison of two texts.",
+     17, 214, 498, 35, true, LabelFont::Description, LabelColour::Black, Link::None},
+    {2, "Ordavan Suite", 17, 253, 88, 18, false, LabelFont::ProductName, LabelColour::Purple,
+     Link::ShopPage},
+    {5,
+     "Ordavan Suite bundles the three programs above at a lower price, with one licence for "
+     "up to five computers of a household and two years of free updates. Order it in our "
+     "online shop and start at once with the key that comes by e-mail.",
+     17, 274, 504, 60, true, LabelFont::Description, LabelColour::Black, Link::None},
+    {8, "Freeware tools", 18, 342, 95, 18, false, LabelFont::ProductName, LabelColour::Purple,
+     Link::ProductPage},
+    {15, "Klippora", 17, 364, 63, 16, false, LabelFont::ToolName, LabelColour::WindowText,
+     Link::None},
+    {16, "Keeps the last fifty texts of the clipboard", 127, 366, 283, 14, false,
+     LabelFont::Description, LabelColour::WindowText, Link::None},
+    {14, "Zonuret", 17, 381, 95, 16, false, LabelFont::ToolName, LabelColour::WindowText,
+     Link::None},
+    {9, "A second clock for another time zone", 127, 382, 287, 15, true, LabelFont::Description,
+     LabelColour::Black, Link::None},
+    {12, "Pinvo", 17, 399, 35, 16, false, LabelFont::ToolName, LabelColour::WindowText, Link::None},
+    {10, "Keeps any window you pick on top of all the others", 127, 400, 339, 14, false,
+     LabelFont::Description, LabelColour::WindowText, Link::None},
+    {13, "Vevove", 17, 416, 69, 16, false, LabelFont::ToolName, LabelColour::WindowText,
+     Link::None},
+    {11, "Restore desktop icons and screen resolution", 127, 417, 242, 14, false,
+     LabelFont::Description, LabelColour::WindowText, Link::None},
+};
+
+} // namespace vevove

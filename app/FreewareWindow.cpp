@@ -1,0 +1,191 @@
+#include "app/FreewareWindow.h"
+
+#include "app/Application.h"
+#include "app/FormLayout.h"
+#include "app/Placement.h"
+#include "resources/resource.h"
+
+#include <shellapi.h>
+
+namespace vevove {
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
+constexpr FormPlacement kStoredPlacement = {453, 168, 540, 533};
+constexpr int kClientWidth = 534;
+constexpr int kClientHeight = 504;
+
+constexpr DWORD kOkButtonStyle = WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
+// Tab order 0: the only control that takes the focus.
+constexpr ControlLayout kOkButton = {
+    IDC_FREEWARE_BITBTN1, "Button", "OK", kOkButtonStyle, 0, 171, 449, 201, 32};
+
+COLORREF ColourOf(LabelColour colour) {
+    switch (colour) {
+    case LabelColour::Purple:
+        return RGB(128, 0, 128);
+    case LabelColour::Navy:
+        return RGB(0, 0, 128);
+    case LabelColour::Black:
+        return RGB(0, 0, 0);
+    case LabelColour::WindowText:
+        break;
+    }
+    return GetSysColor(COLOR_WINDOWTEXT);
+}
+
+} // namespace
+
+TFormFreeware::TFormFreeware(Application& application)
+    : Form(application, "TFormFreeware", "FormFreeware", kStoredPlacement) {
+    Create(kStyle);
+    SetWindowLongPtrA(handle(), GWL_EXSTYLE, kExStyle);
+    SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    font_ = CreateScaledFont("Tahoma", 11);
+    headingFont_ = CreateScaledFont("Tahoma", 13, FW_BOLD, true);
+    productNameFont_ = CreateScaledFont("Tahoma", 15, FW_NORMAL, true);
+    descriptionFont_ = CreateScaledFont("Tahoma", 12);
+    toolNameFont_ = CreateScaledFont("Tahoma", 13, FW_BOLD);
+    SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    const int textHeight = MeasureTextHeight(font_);
+    SetClientSize(textHeight);
+    CreateControls(handle(), &kOkButton, 1, font_);
+    CreateLabels(textHeight);
+    defaultButton_ = GetDlgItem(handle(), IDC_FREEWARE_BITBTN1);
+    AddBitmapButton(IDC_FREEWARE_BITBTN1, IDB_OK, 2);
+    centresOnFirstShow_ = true;
+}
+
+TFormFreeware::~TFormFreeware() {
+    DeleteObject(toolNameFont_);
+    DeleteObject(descriptionFont_);
+    DeleteObject(productNameFont_);
+    DeleteObject(headingFont_);
+    DeleteObject(font_);
+}
+
+// The client size grows with the text height, as the controls' places do.
+void TFormFreeware::SetClientSize(int textHeight) {
+    RECT outer = {0, 0, ScaleToText(kClientWidth, textHeight),
+                  ScaleToText(kClientHeight, textHeight)};
+    AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
+    SetWindowPos(handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TFormFreeware::CreateLabels(int textHeight) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(handle(), GWLP_HINSTANCE));
+    for (const FreewareLabel& label : kFreewareLabels) {
+        HFONT font = FontOf(label.font);
+        SIZE size = MeasureText(font, label.text);
+        if (label.fixedSize) {
+            size = {ScaleToText(label.width, textHeight), ScaleToText(label.height, textHeight)};
+        }
+        const DWORD notify = label.link != Link::None ? SS_NOTIFY : 0;
+        HWND control = CreateWindowExA(
+            0, "Static", label.text, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX | notify,
+            ScaleToText(label.left, textHeight), ScaleToText(label.top, textHeight), size.cx,
+            size.cy, handle(),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FREEWARE_LABEL(label.number))),
+            instance, nullptr);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+}
+
+HFONT TFormFreeware::FontOf(LabelFont font) const {
+    switch (font) {
+    case LabelFont::Heading:
+        return headingFont_;
+    case LabelFont::ProductName:
+        return productNameFont_;
+    case LabelFont::Description:
+        return descriptionFont_;
+    case LabelFont::ToolName:
+        break;
+    }
+    return toolNameFont_;
+}
+
+const FreewareLabel* TFormFreeware::LabelOf(HWND control) const {
+    if (control == nullptr || GetParent(control) != handle()) {
+        return nullptr;
+    }
+    const int id = GetDlgCtrlID(control);
+    for (const FreewareLabel& label : kFreewareLabels) {
+        if (IDC_FREEWARE_LABEL(label.number) == id) {
+            return &label;
+        }
+    }
+    return nullptr;
+}
+
+// Centred on the main window, outer sizes.
+void TFormFreeware::PlaceForFirstShow() {
+    RECT main;
+    GetWindowRect(application_.mainForm()->handle(), &main);
+    RECT own;
+    GetWindowRect(handle(), &own);
+    const ScreenRect placed =
+        CentredOn({main.left, main.top, main.right - main.left, main.bottom - main.top},
+                  own.right - own.left, own.bottom - own.top);
+    SetWindowPos(handle(), nullptr, placed.left, placed.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The shell's answer is not examined: when no browser starts, the program
+// says nothing.
+void TFormFreeware::OpenLink(const char* address) {
+    ShellExecuteA(handle(), "open", address, nullptr, nullptr, SW_SHOW);
+}
+
+void TFormFreeware::LabelClick(const FreewareLabel& label) {
+    if (label.link == Link::ShopPage) {
+        OpenLink(kShopPage);
+    } else if (label.link == Link::ProductPage) {
+        OpenLink(kProductPage);
+    }
+}
+
+void TFormFreeware::BitBtn1Click() {
+    Close();
+}
+
+LRESULT TFormFreeware::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND: {
+        if (LOWORD(wParam) == IDC_FREEWARE_BITBTN1 && HIWORD(wParam) == BN_CLICKED) {
+            BitBtn1Click();
+            return 0;
+        }
+        const FreewareLabel* label = LabelOf(reinterpret_cast<HWND>(lParam));
+        if (label != nullptr && HIWORD(wParam) == STN_CLICKED) {
+            LabelClick(*label);
+            return 0;
+        }
+        break;
+    }
+    case WM_SETCURSOR: {
+        const FreewareLabel* label = LabelOf(reinterpret_cast<HWND>(wParam));
+        if (label != nullptr && label->link != Link::None) {
+            SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32649))); // IDC_HAND
+            return TRUE;
+        }
+        break;
+    }
+    case WM_CTLCOLORSTATIC: {
+        const FreewareLabel* label = LabelOf(reinterpret_cast<HWND>(lParam));
+        if (label != nullptr) {
+            SetTextColor(reinterpret_cast<HDC>(wParam), ColourOf(label->colour));
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return Form::HandleMessage(message, wParam, lParam);
+}
+
+} // namespace vevove

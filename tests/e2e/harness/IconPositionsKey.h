@@ -1,0 +1,29 @@
+// The registry key where Vevove keeps the icon positions, as the tests read
+// and prepare it (the tests share Vevove's HKEY_CURRENT_USER).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+struct RegistryValue {
+    std::string name;
+    DWORD type = 0;
+    std::vector<BYTE> data;
+};
+
+// The values in enumeration order; nothing when the key does not exist.
+std::vector<RegistryValue> IconPositionValues();
+bool IconPositionsKeyExists();
+void RemoveIconPositionsKey();
+// An 8-byte REG_BINARY value: x, then y, little-endian.
+void WriteIconPosition(const std::string& name, int x, int y);
+
+// "name=x,y" for each 8-byte REG_BINARY value, "name:type/size" for others,
+// sorted (the order of enumeration is the registry's business).
+std::vector<std::string> SavedPositions();
+
+} // namespace e2e

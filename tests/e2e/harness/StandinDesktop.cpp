@@ -1,0 +1,143 @@
+#include "harness/StandinDesktop.h"
+
+#include "harness/Wait.h"
+
+#include "tools/standin-shell/StandinCommands.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace e2e {
+
+namespace {
+
+std::string FolderOfThisProgram() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+std::string TempFolder() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "vevove-e2e-desktop\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+void WriteIconsFile(const std::string& path, const std::vector<Icon>& icons) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    for (const Icon& icon : icons) {
+        file << icon.x << '\t' << icon.y << '\t' << icon.text << '\n';
+    }
+    if (!file) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
+struct Search {
+    DWORD processId;
+    HWND listView;
+};
+
+BOOL CALLBACK FindListView(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<Search*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId) {
+        return TRUE;
+    }
+    HWND view = FindWindowExA(window, nullptr, "SHELLDLL_DefView", nullptr);
+    HWND list = view ? FindWindowExA(view, nullptr, "SysListView32", nullptr) : nullptr;
+    if (list == nullptr) {
+        return TRUE;
+    }
+    search->listView = list;
+    return FALSE;
+}
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 15000, &result)) {
+        throw std::runtime_error("the stand-in desktop does not answer");
+    }
+    return static_cast<LRESULT>(result);
+}
+
+} // namespace
+
+StandinDesktop::StandinDesktop(const Options& options) : folder_(TempFolder()) {
+    const std::string iconsFile = folder_ + "icons.txt";
+    WriteIconsFile(iconsFile, options.icons);
+    const std::string path = FolderOfThisProgram() + "StandinShell.exe";
+    std::string commandLine =
+        "\"" + path + "\" \"" + iconsFile + "\" --report \"" + folder_ + "report.txt\"";
+    if (options.autoArrange) {
+        commandLine += " --auto-arrange";
+    }
+    if (options.underWorkerW) {
+        commandLine += " --workerw";
+    }
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info_)) {
+        throw std::runtime_error("cannot start " + path);
+    }
+    Search search{info_.dwProcessId, nullptr};
+    WaitUntil([&] {
+        EnumWindows(FindListView, reinterpret_cast<LPARAM>(&search));
+        return search.listView != nullptr;
+    });
+    if (search.listView == nullptr) {
+        throw std::runtime_error("the stand-in desktop did not show its list view");
+    }
+    listView_ = search.listView;
+    top_ = GetAncestor(listView_, GA_ROOT);
+}
+
+StandinDesktop::~StandinDesktop() {
+    TerminateProcess(info_.hProcess, 0);
+    WaitForSingleObject(info_.hProcess, 5000);
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+std::vector<Icon> StandinDesktop::Icons() const {
+    if (Send(top_, kStandinWriteReport, 0, 0) != 1) {
+        throw std::runtime_error("the stand-in desktop wrote no report");
+    }
+    std::ifstream report(folder_ + "report.txt", std::ios::binary);
+    std::vector<Icon> icons;
+    std::string line;
+    while (std::getline(report, line)) {
+        std::istringstream fields(line);
+        Icon icon;
+        fields >> icon.x >> icon.y;
+        const std::size_t text = line.find('\t', line.find('\t') + 1);
+        icon.text = line.substr(text + 1);
+        icons.push_back(icon);
+    }
+    return icons;
+}
+
+void StandinDesktop::Move(int item, int x, int y) const {
+    Send(top_, kStandinMoveIcon, item, MAKELPARAM(x, y));
+}
+
+void StandinDesktop::Remove(int item) const {
+    Send(top_, kStandinRemoveIcon, item, 0);
+}
+
+std::string ToString(const std::vector<Icon>& icons) {
+    std::string text;
+    for (const Icon& icon : icons) {
+        text += icon.text + "=" + std::to_string(icon.x) + "," + std::to_string(icon.y) + " ";
+    }
+    return text;
+}
+
+} // namespace e2e

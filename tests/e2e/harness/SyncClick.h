@@ -1,0 +1,12 @@
+// A click whose handler has run when it returns: BM_CLICK sent, not posted.
+// Only for clicks that open no modal box; Click (harness/Input.h) is for those.
+#pragma once
+
+#include <windows.h>
+
+namespace e2e {
+
+// Throws std::runtime_error when the program does not answer in time.
+void ClickAndWait(HWND button);
+
+} // namespace e2e
