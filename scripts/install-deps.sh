@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what building and testing Vevove needs on Debian 12: CMake and g++
 # with GoogleTest for the native unit tests, the MinGW-w64 posix compilers for
-# the Windows programs, Wine and Xvfb to run them, ImageMagick for screenshots.
+# the Windows programs, Wine and Xvfb to run them, ImageMagick for screenshots,
+# Python for the check of the pictures.
 # Does nothing when everything is there already; uses sudo only when not root.
 set -euo pipefail
 
 packages=(
     cmake make g++ googletest libgtest-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-    wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
+    wine wine64 fonts-wine xvfb xauth x11-utils imagemagick python3 procps
 )
 
 missing=()
