@@ -3,7 +3,7 @@
 #include "resolution/NumberRules.h"
 #include "resolution/SettingsFile.h"
 #include "resolution/SettingsLines.h"
-#include "resolution/SpecialFolder.h"
+#include "resolution/ShellFolder.h"
 
 namespace vevove {
 

@@ -37,3 +37,36 @@ bool WriteBmpFile(HBITMAP bitmap, const std::string& path) {
     out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
     return static_cast<bool>(out);
 }
+
+namespace {
+
+// Time for a program to paint a window and its controls after showing it.
+constexpr DWORD kPaintMs = 1000;
+
+HBITMAP CopyFromScreen(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
+} // namespace
+
+bool PhotographWindow(HWND window, const std::string& path) {
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kPaintMs, &ignored);
+    Sleep(kPaintMs);
+    HBITMAP bitmap = CopyFromScreen(window);
+    const bool written = WriteBmpFile(bitmap, path);
+    DeleteObject(bitmap);
+    return written;
+}

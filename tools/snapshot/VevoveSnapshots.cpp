@@ -18,33 +18,9 @@
 namespace {
 
 constexpr DWORD kWindowTimeoutMs = 30000;
-// Time for the program to paint a window and its controls after showing it.
-constexpr DWORD kPaintMs = 1000;
-
-HBITMAP CopyFromScreen(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return bitmap;
-}
 
 void Photograph(HWND window, const std::string& path) {
-    DWORD_PTR ignored;
-    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kPaintMs, &ignored);
-    Sleep(kPaintMs);
-    HBITMAP bitmap = CopyFromScreen(window);
-    const bool written = WriteBmpFile(bitmap, path);
-    DeleteObject(bitmap);
-    if (!written) {
+    if (!PhotographWindow(window, path)) {
         throw std::runtime_error("cannot write " + path);
     }
 }

@@ -15,24 +15,6 @@
 namespace {
 
 constexpr DWORD kWindowTimeoutMs = 30000;
-// Time for the program to paint its window and controls after showing it.
-constexpr DWORD kPaintMs = 1000;
-
-HBITMAP CopyFromScreen(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return bitmap;
-}
 
 } // namespace
 
@@ -48,13 +30,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "WindowSnapshot: no window \"%s\" showed\n", argv[2]);
             return 1;
         }
-        DWORD_PTR ignored;
-        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kPaintMs, &ignored);
-        Sleep(kPaintMs);
-        HBITMAP bitmap = CopyFromScreen(window);
-        const bool written = WriteBmpFile(bitmap, argv[3]);
-        DeleteObject(bitmap);
-        if (!written) {
+        if (!PhotographWindow(window, argv[3])) {
             std::fprintf(stderr, "WindowSnapshot: cannot write %s\n", argv[3]);
             return 1;
         }

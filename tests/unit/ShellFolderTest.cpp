@@ -1,4 +1,4 @@
-#include "resolution/SpecialFolder.h"
+#include "resolution/ShellFolder.h"
 #include "tests/fakes/FakePlatform.h"
 
 #include <gtest/gtest.h>

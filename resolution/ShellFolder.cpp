@@ -1,4 +1,4 @@
-#include "resolution/SpecialFolder.h"
+#include "resolution/ShellFolder.h"
 
 namespace vevove {
 
