@@ -60,6 +60,10 @@ void Form::Create(DWORD style) {
 
 void Form::Show(int showCommand) {
     if (!IsWindowVisible(window_)) {
+        if (!contentsCreated_) {
+            CreateContents();
+            contentsCreated_ = true;
+        }
         MoveToMonitorOfActiveWindow(window_, centresOnFirstShow_ && !shownBefore_);
         try {
             OnShow();

@@ -44,6 +44,9 @@ class Form {
     // then create their controls.
     void Create(DWORD style);
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Creates the controls of a form that builds them when it is first shown
+    // rather than at start-up, before it is placed.
+    virtual void CreateContents() {}
     // Runs while the form is about to become visible, before it is placed.
     virtual void OnShow() {}
     // Moves the form before its first showing; keeps the stored place by default.
@@ -71,6 +74,7 @@ class Form {
     HWND window_ = nullptr;
     HWND lastFocus_ = nullptr;
     bool shownBefore_ = false;
+    bool contentsCreated_ = false;
     std::vector<std::unique_ptr<BitmapButton>> bitmapButtons_;
 };
 

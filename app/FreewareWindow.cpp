@@ -44,6 +44,12 @@ TFormFreeware::TFormFreeware(Application& application)
     SetWindowLongPtrA(handle(), GWL_EXSTYLE, kExStyle);
     SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    centresOnFirstShow_ = true;
+}
+
+// Built at the first showing: realising its five fonts and laying out its
+// labels would otherwise hold up the start of the program.
+void TFormFreeware::CreateContents() {
     font_ = CreateScaledFont("Tahoma", 11);
     headingFont_ = CreateScaledFont("Tahoma", 13, FW_BOLD, true);
     productNameFont_ = CreateScaledFont("Tahoma", 15, FW_NORMAL, true);
@@ -56,7 +62,6 @@ TFormFreeware::TFormFreeware(Application& application)
     CreateLabels(textHeight);
     defaultButton_ = GetDlgItem(handle(), IDC_FREEWARE_BITBTN1);
     AddBitmapButton(IDC_FREEWARE_BITBTN1, IDB_OK, 2);
-    centresOnFirstShow_ = true;
 }
 
 TFormFreeware::~TFormFreeware() {

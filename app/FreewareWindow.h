@@ -15,6 +15,7 @@ class TFormFreeware final : public Form {
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void CreateContents() override;
     void PlaceForFirstShow() override;
 
   private:

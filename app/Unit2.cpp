@@ -55,6 +55,11 @@ constexpr FormPlacement kStoredPlacement = {440, 295, 764, 304};
 
 TForm2::TForm2(Application& application) : Form(application, "TForm2", "Info", kStoredPlacement) {
     Create(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
+}
+
+// Built at the first showing, so that the help text costs the program's start
+// nothing.
+void TForm2::CreateContents() {
     font_ = CreateScaledFont("MS Sans Serif", 11);
     boldFont_ = CreateScaledFont("MS Sans Serif", 11, FW_BOLD);
     SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);

@@ -13,6 +13,7 @@ class TForm2 final : public Form {
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void CreateContents() override;
     void FocusFirstControl() override;
 
   private:
