@@ -42,6 +42,18 @@ HFONT CreateScaledFont(const char* faceName, int pixelHeight, int weight, bool u
     return CreateFontIndirectA(&font);
 }
 
+void ScaleFormToText(HWND form, HFONT font) {
+    const int textHeight = MeasureTextHeight(font);
+    if (textHeight == kDesignTextHeight) {
+        return;
+    }
+    RECT bounds;
+    GetWindowRect(form, &bounds);
+    SetWindowPos(form, nullptr, 0, 0, ScaleToText(bounds.right - bounds.left, textHeight),
+                 ScaleToText(bounds.bottom - bounds.top, textHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void CreateControls(HWND parent, const ControlLayout* controls, int count, HFONT font) {
     const int textHeight = MeasureTextHeight(font);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));

@@ -33,6 +33,10 @@ inline int ScaleToText(int value, int textHeight) {
     return MulDiv(value, textHeight, kDesignTextHeight);
 }
 
+// Grows a form's outer size with its controls when its text is not 13 pixels
+// high (at screen densities above 96 dots per inch), so that none is cut off.
+void ScaleFormToText(HWND form, HFONT font);
+
 // Creates the controls in the order given, which is their tab order.
 void CreateControls(HWND parent, const ControlLayout* controls, int count, HFONT font);
 

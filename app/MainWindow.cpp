@@ -52,6 +52,7 @@ MainWindow::MainWindow(Application& application, TForm1& form)
     font_ = CreateScaledFont("MS Sans Serif", 11);
     SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     CreateControls(handle(), kControls, static_cast<int>(std::size(kControls)), font_);
+    ScaleFormToText(handle(), font_);
     form_.Edit1 = Control(handle(), IDC_EDIT1);
     form_.Edit2 = Control(handle(), IDC_EDIT2);
     form_.CheckBox1 = Control(handle(), IDC_CHECKBOX1);

@@ -64,6 +64,7 @@ void TForm2::CreateContents() {
     boldFont_ = CreateScaledFont("MS Sans Serif", 11, FW_BOLD);
     SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     CreateControls(handle(), kControls, static_cast<int>(std::size(kControls)), font_);
+    ScaleFormToText(handle(), font_);
     for (int id : kBoldHeadings) {
         HWND heading = GetDlgItem(handle(), id);
         char text[64] = {};

@@ -96,8 +96,8 @@ run_picture_check() {
 # Photographs the main, help and more-software windows of the Vevove.exe in
 # the folder given at 96 and at 144 dots per inch into
 # build/screenshots/DPI-dpi/*.png, one Wine prefix per density. The
-# desktop is 1280 x 1024 so that the help window, at 440, 295 and 764 pixels
-# wide, lies wholly on it.
+# desktop is 1920 x 1200 so that the help window, at 440, 295 and 764 pixels
+# wide at 96 dots per inch (1175 at 144), lies wholly on it.
 take_screenshots() {
     local bin=$1 dpi folder picture
     for dpi in 96 144; do
@@ -110,7 +110,7 @@ take_screenshots() {
         wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
             /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
         wineserver -w
-        timeout 120 wine explorer "/desktop=vevove-screenshots,1280x1024" \
+        timeout 120 wine explorer "/desktop=vevove-screenshots,1920x1200" \
             "$(wine_path "$bin/VevoveSnapshots.exe")" \
             "$(wine_path "$bin/Vevove.exe")" "$(wine_path "$folder")" </dev/null
         for picture in main-window help-window more-software-window; do

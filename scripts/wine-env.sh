@@ -40,7 +40,7 @@ wine_env_start_xvfb() {
     local ready
     ready=$(mktemp)
     # -displayfd picks a free display and writes its number once it serves.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
     wine_env_xvfb_pid=$!
     local tries=0
     until [ -s "$ready" ]; do
