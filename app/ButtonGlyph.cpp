@@ -26,7 +26,8 @@ Glyph GlyphFromStrip(const Glyph& strip, int count, int index) {
     Glyph glyph;
     glyph.width = strip.width / count;
     glyph.height = strip.height;
-    glyph.pixels.reserve(static_cast<std::size_t>(glyph.width * glyph.height));
+    glyph.pixels.reserve(static_cast<std::size_t>(glyph.width) *
+                         static_cast<std::size_t>(glyph.height));
     for (int y = 0; y < glyph.height; ++y) {
         for (int x = 0; x < glyph.width; ++x) {
             glyph.pixels.push_back(strip.at(index * glyph.width + x, y));

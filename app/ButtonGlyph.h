@@ -17,7 +17,10 @@ struct Glyph {
     int height = 0;
     std::vector<Colour> pixels;
 
-    Colour at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+    Colour at(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                      static_cast<std::size_t>(x)];
+    }
 };
 
 // The transparent colour: that of the lower-left pixel.
