@@ -156,7 +156,7 @@ TEST_F(HelpWindowTest, OkButtonIsTheOnlyTabStop) {
 TEST_F(HelpWindowTest, EnterRightAfterOpeningHidesIt) {
     Start();
     HWND help = OpenHelp();
-    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(help) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return HasFocusIn(help); }));
     PressKey(FocusedWindow(help), VK_RETURN);
     EXPECT_TRUE(Hides(help));
 }
@@ -164,7 +164,7 @@ TEST_F(HelpWindowTest, EnterRightAfterOpeningHidesIt) {
 TEST_F(HelpWindowTest, EscDoesNothing) {
     Start();
     HWND help = OpenHelp();
-    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(help) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return HasFocusIn(help); }));
     PressKey(FocusedWindow(help), VK_ESCAPE);
     std::this_thread::sleep_for(kNoEffectTime);
     EXPECT_TRUE(IsWindowVisible(help));

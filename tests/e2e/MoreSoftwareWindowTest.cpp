@@ -90,7 +90,7 @@ TEST_F(MoreSoftwareWindowTest, OkHidesIt) {
 TEST_F(MoreSoftwareWindowTest, EnterHidesItAndEscDoesNot) {
     Start();
     HWND window = Open();
-    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(window) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return HasFocusIn(window); }));
     PressKey(FocusedWindow(window), VK_ESCAPE);
     std::this_thread::sleep_for(kNoEffectTime);
     ASSERT_TRUE(IsWindowVisible(window));

@@ -55,6 +55,11 @@ HWND FocusedWindow(HWND anyWindowOfTheProgram) {
     return info.hwndFocus;
 }
 
+bool HasFocusIn(HWND topLevelWindow) {
+    HWND focus = FocusedWindow(topLevelWindow);
+    return focus != nullptr && GetAncestor(focus, GA_ROOT) == topLevelWindow;
+}
+
 void PressKey(HWND window, WORD virtualKey) {
     Post(window, WM_KEYDOWN, virtualKey, KeyData(virtualKey, false));
     // The key going down may already have closed the window.

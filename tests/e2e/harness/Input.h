@@ -21,6 +21,10 @@ bool IsChecked(HWND checkBox);
 // focus; nullptr when none has.
 HWND FocusedWindow(HWND anyWindowOfTheProgram);
 
+// True once the keyboard focus lies in that top-level window: right after it
+// is shown, the focus may still be in the window that was active before.
+bool HasFocusIn(HWND topLevelWindow);
+
 // A key pressed and released while the window has the focus.
 void PressKey(HWND window, WORD virtualKey);
 

@@ -1,5 +1,7 @@
 #include "harness/RecordingBrowser.h"
 
+#include "harness/ProgramFolder.h"
+
 #include <windows.h>
 
 #include <fstream>
@@ -14,13 +16,6 @@ const char* const kHttpCommand = "http\\shell\\open\\command";
 const char* const kHttpsCommand = "https\\shell\\open\\command";
 // Time for a recorder started by mistake to write its line.
 constexpr Milliseconds kSettleTime{1500};
-
-std::string FolderOfThisProgram() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
 
 std::string ReadCommand(const char* key) {
     char value[1024] = {};

@@ -1,5 +1,7 @@
 #include "harness/StandinDesktop.h"
 
+#include "harness/ProgramFolder.h"
+
 #include "harness/Wait.h"
 
 #include "tools/standin-shell/StandinCommands.h"
@@ -12,13 +14,6 @@
 namespace e2e {
 
 namespace {
-
-std::string FolderOfThisProgram() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
 
 std::string TempFolder() {
     char temp[MAX_PATH] = {};

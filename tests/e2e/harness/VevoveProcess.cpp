@@ -1,17 +1,12 @@
 #include "harness/VevoveProcess.h"
 
+#include "harness/ProgramFolder.h"
+
 #include <stdexcept>
 
 namespace e2e {
 
 namespace {
-
-std::string FolderOfThisProgram() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
 
 // A copy in a folder of its own: file names are not case-sensitive, so a copy
 // named VEVOVE.EXE beside Vevove.exe would be Vevove.exe itself.
