@@ -1,14 +1,24 @@
-#include "app/Application.h"
+#include "Application.h"
 
-#include "app/ErrorBox.h"
-#include "app/Form.h"
-#include "resources/resource.h"
+#include "ErrorBox.h"
+#include "Form.h"
+#include "WindowClasses.h"
+#include "resource.h"
 
 namespace vevove {
 
 namespace {
 
-const char* const kApplicationClass = "TApplication";
+void RegisterApplicationClass(WNDPROC procedure) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VEVOVE));
+    windowClass.lpszClassName = kApplicationClass;
+    RegisterClassExA(&windowClass);
+}
 
 void RemoveFromSystemMenu(HWND window) {
     HMENU menu = GetSystemMenu(window, FALSE);
@@ -19,30 +29,16 @@ void RemoveFromSystemMenu(HWND window) {
 
 } // namespace
 
-Application::Application(const std::string& title) : instance_(GetModuleHandleA(nullptr)) {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance_;
-    windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_VEVOVE));
-    windowClass.lpszClassName = kApplicationClass;
-    RegisterClassExA(&windowClass);
-
-    // A visible window of no size: it owns the taskbar entry, and the forms,
-    // being owned by it, have none of their own.
-    const int left = GetSystemMetrics(SM_CXSCREEN) / 2;
-    const int top = GetSystemMetrics(SM_CYSCREEN) / 2;
-    window_ = CreateWindowExA(0, kApplicationClass, title.c_str(),
-                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                              left, top, 0, 0, nullptr, nullptr, instance_, this);
-    RemoveFromSystemMenu(window_);
-    ShowWindow(window_, SW_SHOWNOACTIVATE);
-}
-
-Application::~Application() {
-    if (window_ != nullptr) {
-        DestroyWindow(window_);
-    }
+// A visible window of no size: it owns the taskbar entry, and the forms,
+// being owned by it, have none of their own.
+Application::Application(const std::string& title) {
+    RegisterApplicationClass(Procedure);
+    CreateHandle(0, kApplicationClass, title.c_str(),
+                 WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                 GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
+                 nullptr);
+    RemoveFromSystemMenu(handle());
+    ShowWindow(handle(), SW_SHOWNOACTIVATE);
 }
 
 void Application::AddForm(Form& form) {
@@ -89,7 +85,7 @@ bool Application::PreTranslateMessage(MSG& message) {
 }
 
 void Application::Minimize() {
-    ShowWindow(window_, SW_MINIMIZE);
+    ShowWindow(handle(), SW_MINIMIZE);
 }
 
 // A start minimized shows the main form only when the user first restores
@@ -113,7 +109,7 @@ LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_RESTORE) {
-            const LRESULT result = DefWindowProcA(window_, message, wParam, lParam);
+            const LRESULT result = DefaultHandling(message, wParam, lParam);
             Restore();
             return result;
         }
@@ -125,34 +121,10 @@ LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_QUERYENDSESSION:
         return TRUE;
-    case WM_NCDESTROY: {
-        HWND window = window_;
-        window_ = nullptr;
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
     default:
         break;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* application =
-            static_cast<Application*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        application->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(application));
-    }
-    auto* application = reinterpret_cast<Application*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (application == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    try {
-        return application->HandleMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        application->HandleException(error);
-        return 0;
-    }
+    return DefaultHandling(message, wParam, lParam);
 }
 
 } // namespace vevove

@@ -2,6 +2,8 @@
 // is the title), the program's forms, the message loop and the catch points.
 #pragma once
 
+#include "ProgramWindow.h"
+
 #include <windows.h>
 
 #include <exception>
@@ -12,20 +14,13 @@ namespace vevove {
 
 class Form;
 
-class Application {
+class Application final : public ProgramWindow {
   public:
     explicit Application(const std::string& title);
-    ~Application();
-    Application(const Application&) = delete;
-    Application& operator=(const Application&) = delete;
-
-    HWND handle() const { return window_; }
-    HINSTANCE instance() const { return instance_; }
 
     // The first form added becomes the main form.
     void AddForm(Form& form);
     Form* mainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
-    const std::vector<Form*>& forms() const { return forms_; }
 
     // Shows the main form as the show command asks, then runs the message
     // loop until the main form is closed.
@@ -34,16 +29,15 @@ class Application {
     void Minimize();
 
     // The program-wide catch: releases a mouse capture and shows the error box.
-    void HandleException(const std::exception& error);
+    void HandleException(const std::exception& error) override;
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Restore();
     bool PreTranslateMessage(MSG& message);
 
-    HINSTANCE instance_;
-    HWND window_ = nullptr;
     std::vector<Form*> forms_;
     bool mainFormMinimized_ = false;
 };

@@ -1,9 +1,11 @@
-#include "app/ApplicationTitle.h"
+#include "ApplicationTitle.h"
+
+#include <utility>
 
 namespace vevove {
 
-std::string ApplicationTitle(Platform& os) {
-    std::string name = os.moduleFileName();
+std::string ApplicationTitle(std::string modulePath, LowerCase lowerCase) {
+    std::string name = std::move(modulePath);
     const std::size_t lastBackslash = name.rfind('\\');
     if (lastBackslash != std::string::npos) {
         name.erase(0, lastBackslash + 1);
@@ -13,7 +15,7 @@ std::string ApplicationTitle(Platform& os) {
         name.erase(firstFullStop);
     }
     if (name.size() > 1) {
-        name = name.substr(0, 1) + os.lowerCase(name.substr(1));
+        name = name.substr(0, 1) + lowerCase(name.substr(1));
     }
     return name;
 }

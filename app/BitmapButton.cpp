@@ -1,4 +1,6 @@
-#include "app/BitmapButton.h"
+#include "BitmapButton.h"
+
+#include "GdiOwners.h"
 
 #include <uxtheme.h>
 #include <vssym32.h>
@@ -30,7 +32,8 @@ Glyph PixelsOf(HBITMAP bitmap, HDC dc) {
     Glyph pixels;
     pixels.width = size.bmWidth;
     pixels.height = size.bmHeight;
-    pixels.pixels.resize(static_cast<std::size_t>(pixels.width * pixels.height));
+    pixels.pixels.resize(static_cast<std::size_t>(pixels.width) *
+                         static_cast<std::size_t>(pixels.height));
     BITMAPINFO info = TopDownInfo(pixels.width, pixels.height);
     GetDIBits(dc, bitmap, 0, static_cast<UINT>(pixels.height), pixels.pixels.data(), &info,
               DIB_RGB_COLORS);
@@ -41,28 +44,43 @@ Glyph PixelsOf(HBITMAP bitmap, HDC dc) {
 }
 
 Glyph LoadGlyphStrip(int bitmapId) {
-    auto* bitmap =
+    const Bitmap bitmap(
         static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId),
-                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    HDC screen = GetDC(nullptr);
-    Glyph strip = PixelsOf(bitmap, screen);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(bitmap);
-    return strip;
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const WindowDC screen;
+    return PixelsOf(bitmap.get(), screen.get());
 }
 
-// What the device context shows in the area of a glyph at `at`.
+// What the device context shows in the area of a glyph at `at`. The copy's
+// pixels are read once it is no longer selected into the memory context.
 Glyph BackgroundOf(HDC dc, Point at, int width, int height) {
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP copy = CreateCompatibleBitmap(dc, width, height);
-    HGDIOBJ previous = SelectObject(memory, copy);
-    BitBlt(memory, 0, 0, width, height, dc, at.x, at.y, SRCCOPY);
-    SelectObject(memory, previous);
-    Glyph background = PixelsOf(copy, memory);
-    DeleteObject(copy);
-    DeleteDC(memory);
-    return background;
+    const MemoryDC memory(dc);
+    const Bitmap copy(CreateCompatibleBitmap(dc, width, height));
+    {
+        const Selection selected(memory.get(), copy.get());
+        BitBlt(memory.get(), 0, 0, width, height, dc, at.x, at.y, SRCCOPY);
+    }
+    return PixelsOf(copy.get(), memory.get());
 }
+
+// The visual style's data for the button, while it is drawn; none when the
+// button is drawn in the classic look.
+class ButtonTheme {
+  public:
+    explicit ButtonTheme(HWND button) : theme_(OpenThemeData(button, L"Button")) {}
+    ~ButtonTheme() {
+        if (theme_ != nullptr) {
+            CloseThemeData(theme_);
+        }
+    }
+    ButtonTheme(const ButtonTheme&) = delete;
+    ButtonTheme& operator=(const ButtonTheme&) = delete;
+
+    HTHEME get() const { return theme_; }
+
+  private:
+    HTHEME theme_;
+};
 
 // The button's frame in the classic look: a black frame when it is focused or
 // the default button, raised, or sunken when pressed.
@@ -109,15 +127,14 @@ void BitmapButton::Draw(const DRAWITEMSTRUCT& item, bool isDefault) const {
     const bool emphasised = isDefault || focused;
 
     int shift = 0;
-    HTHEME theme = OpenThemeData(button_, L"Button");
-    if (theme != nullptr) {
+    const ButtonTheme theme(button_);
+    if (theme.get() != nullptr) {
         const int state = ThemeState(pressed, emphasised, disabled);
-        if (IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, state)) {
+        if (IsThemeBackgroundPartiallyTransparent(theme.get(), BP_PUSHBUTTON, state)) {
             RECT area = item.rcItem;
             DrawThemeParentBackground(button_, dc, &area);
         }
-        DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &item.rcItem, nullptr);
-        CloseThemeData(theme);
+        DrawThemeBackground(theme.get(), dc, BP_PUSHBUTTON, state, &item.rcItem, nullptr);
     } else {
         DrawClassicFrame(dc, item.rcItem, pressed, emphasised);
         shift = pressed ? 1 : 0;
@@ -125,17 +142,17 @@ void BitmapButton::Draw(const DRAWITEMSTRUCT& item, bool isDefault) const {
 
     char caption[256] = {};
     GetWindowTextA(button_, caption, sizeof caption);
-    HGDIOBJ previousFont =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(button_, WM_GETFONT, 0, 0)));
-    SIZE captionSize = {};
-    GetTextExtentPoint32A(dc, caption, lstrlenA(caption), &captionSize);
-    const int width = item.rcItem.right - item.rcItem.left;
-    const int height = item.rcItem.bottom - item.rcItem.top;
-    GlyphAndCaption placed = PlaceGlyphAndCaption(width, height, glyph_.width, glyph_.height,
-                                                  captionSize.cx, captionSize.cy);
-    DrawGlyph(dc, {placed.glyph.x + shift, placed.glyph.y + shift}, disabled);
-    DrawCaption(dc, {placed.caption.x + shift, placed.caption.y + shift}, caption, disabled);
-    SelectObject(dc, previousFont);
+    {
+        const Selection font(dc, reinterpret_cast<HFONT>(SendMessageA(button_, WM_GETFONT, 0, 0)));
+        SIZE captionSize = {};
+        GetTextExtentPoint32A(dc, caption, lstrlenA(caption), &captionSize);
+        const int width = item.rcItem.right - item.rcItem.left;
+        const int height = item.rcItem.bottom - item.rcItem.top;
+        const GlyphAndCaption placed = PlaceGlyphAndCaption(
+            width, height, glyph_.width, glyph_.height, captionSize.cx, captionSize.cy);
+        DrawGlyph(dc, {placed.glyph.x + shift, placed.glyph.y + shift}, disabled);
+        DrawCaption(dc, {placed.caption.x + shift, placed.caption.y + shift}, caption, disabled);
+    }
 
     if (focused && (item.itemState & ODS_NOFOCUSRECT) == 0) {
         RECT focus = item.rcItem;

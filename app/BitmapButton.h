@@ -3,7 +3,7 @@
 // when it is focused or the default button, a dotted focus rectangle.
 #pragma once
 
-#include "app/ButtonGlyph.h"
+#include "ButtonGlyph.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "app/ButtonGlyph.h"
+#include "ButtonGlyph.h"
 
 namespace vevove {
 

@@ -1,10 +1,8 @@
-#include "app/ErrorText.h"
+#include "ErrorText.h"
 
-#include "app/Format.h"
+#include "Format.h"
 
 namespace vevove {
-
-const char* const kStartupErrorTitle = "Anwendungsfehler";
 
 std::string ErrorBoxText(const std::string& message) {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') {

@@ -16,6 +16,7 @@ std::string ErrorBoxText(const std::string& message);
 std::string StartupErrorText(const std::string& kindName, const std::string& moduleName,
                              std::uintptr_t offset, const std::string& message);
 
-extern const char* const kStartupErrorTitle;
+// The title of that box.
+constexpr const char* kStartupErrorTitle = "Anwendungsfehler";
 
 } // namespace vevove

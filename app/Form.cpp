@@ -1,21 +1,22 @@
-#include "app/Form.h"
+#include "Form.h"
 
-#include "app/Application.h"
-#include "app/MonitorPlacement.h"
-#include "resources/resource.h"
+#include "Application.h"
+#include "MonitorPlacement.h"
+#include "resource.h"
 
 namespace vevove {
 
 namespace {
 
-void RegisterFormClass(HINSTANCE instance, const char* className, WNDPROC windowProc) {
+void RegisterFormClass(const char* className, WNDPROC procedure) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA windowClass = {};
     if (GetClassInfoExA(instance, className, &windowClass)) {
         return;
     }
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = windowProc;
+    windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VEVOVE));
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
@@ -44,29 +45,21 @@ Form::Form(Application& application, const char* className, const char* caption,
            const FormPlacement& placement)
     : application_(application), className_(className), caption_(caption), placement_(placement) {}
 
-Form::~Form() {
-    if (window_ != nullptr) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
-}
-
 void Form::Create(DWORD style) {
-    RegisterFormClass(application_.instance(), className_, WindowProc);
-    CreateWindowExA(0, className_, caption_, style, placement_.left, placement_.top,
-                    placement_.width, placement_.height, application_.handle(), nullptr,
-                    application_.instance(), this);
+    RegisterFormClass(className_, Procedure);
+    CreateHandle(0, className_, caption_, style, placement_.left, placement_.top, placement_.width,
+                 placement_.height, application_.handle());
 }
 
 void Form::Show(int showCommand) {
-    if (!IsWindowVisible(window_)) {
+    if (!IsWindowVisible(handle())) {
         if (!contentsCreated_) {
             CreateContents();
             contentsCreated_ = true;
         }
-        MoveToMonitorOfActiveWindow(window_, centresOnFirstShow_ && !shownBefore_);
+        MoveToMonitorOfActiveWindow(handle(), centresOnFirstShow_ && !shownBefore_);
         try {
-            OnShow();
+            AboutToShow();
         } catch (const std::exception& error) {
             application_.HandleException(error);
         }
@@ -74,17 +67,17 @@ void Form::Show(int showCommand) {
             PlaceForFirstShow();
             shownBefore_ = true;
         }
-        ShowWindow(window_, showCommand);
+        ShowWindow(handle(), showCommand);
     }
-    SetForegroundWindow(window_);
-    BringWindowToTop(window_);
+    SetForegroundWindow(handle());
+    BringWindowToTop(handle());
 }
 
 void Form::Close() {
     if (application_.mainForm() == this) {
-        DestroyWindow(window_);
+        DestroyWindow(handle());
     } else {
-        ShowWindow(window_, SW_HIDE);
+        ShowWindow(handle(), SW_HIDE);
     }
 }
 
@@ -100,14 +93,14 @@ bool Form::HandleDialogKey(const MSG& message) {
         }
     } else if (message.wParam == VK_RETURN) {
         HWND focus = GetFocus();
-        target = (focus != nullptr && IsChild(window_, focus) && IsPushButton(focus))
+        target = (focus != nullptr && IsChild(handle(), focus) && IsPushButton(focus))
                      ? focus
                      : defaultButton_;
     } else {
         return false;
     }
     if (target != nullptr) {
-        SendMessageA(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(target), BN_CLICKED),
+        SendMessageA(handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(target), BN_CLICKED),
                      reinterpret_cast<LPARAM>(target));
     }
     // Enter in an edit box clicks nothing, and must not beep either.
@@ -116,7 +109,7 @@ bool Form::HandleDialogKey(const MSG& message) {
 
 void Form::AddBitmapButton(int controlId, int bitmapId, int pictureCount) {
     bitmapButtons_.push_back(
-        std::make_unique<BitmapButton>(GetDlgItem(window_, controlId), bitmapId, pictureCount));
+        std::make_unique<BitmapButton>(GetDlgItem(handle(), controlId), bitmapId, pictureCount));
 }
 
 const BitmapButton* Form::FindBitmapButton(HWND control) const {
@@ -138,7 +131,7 @@ bool Form::DrawBitmapButton(const DRAWITEMSTRUCT& item) const {
 }
 
 void Form::FocusFirstControl() {
-    HWND first = GetNextDlgTabItem(window_, nullptr, FALSE);
+    HWND first = GetNextDlgTabItem(handle(), nullptr, FALSE);
     if (first != nullptr) {
         SetFocus(first);
     }
@@ -146,13 +139,24 @@ void Form::FocusFirstControl() {
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_COMMAND: {
+        auto* control = reinterpret_cast<HWND>(lParam);
+        int code = HIWORD(wParam);
+        // An owner-drawn button reports a second click in quick succession
+        // as a double click; it is a click like any other.
+        if (code == BN_DOUBLECLICKED && FindBitmapButton(control) != nullptr) {
+            code = BN_CLICKED;
+        }
+        OnCommand(LOWORD(wParam), code, control);
+        return 0;
+    }
     case WM_CLOSE:
         Close();
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();
-            lastFocus_ = IsChild(window_, focus) ? focus : lastFocus_;
+            lastFocus_ = IsChild(handle(), focus) ? focus : lastFocus_;
         } else if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
             SetFocus(lastFocus_);
         } else {
@@ -170,11 +174,6 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             PostQuitMessage(0);
         }
         break;
-    case WM_NCDESTROY: {
-        HWND window = window_;
-        window_ = nullptr;
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
     case WM_DRAWITEM:
         if (DrawBitmapButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
             return TRUE;
@@ -186,31 +185,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return DefaultHandling(message, wParam, lParam);
 }
 
-LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        form->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (form == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    // An owner-drawn button reports a second click in quick succession as a
-    // double click; it is a click like any other.
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_DOUBLECLICKED &&
-        form->FindBitmapButton(reinterpret_cast<HWND>(lParam)) != nullptr) {
-        wParam = MAKEWPARAM(LOWORD(wParam), BN_CLICKED);
-    }
-    try {
-        return form->HandleMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        form->application_.HandleException(error);
-        return 0;
-    }
+void Form::HandleException(const std::exception& error) {
+    application_.HandleException(error);
 }
+
+void Form::OnCommand(int, int, HWND) {}
 
 } // namespace vevove

@@ -2,7 +2,8 @@
 // application's window, shown and hidden again, never re-created.
 #pragma once
 
-#include "app/BitmapButton.h"
+#include "BitmapButton.h"
+#include "ProgramWindow.h"
 
 #include <windows.h>
 
@@ -20,15 +21,10 @@ struct FormPlacement {
     int height;
 };
 
-class Form {
+class Form : public ProgramWindow {
   public:
     Form(Application& application, const char* className, const char* caption,
          const FormPlacement& placement);
-    virtual ~Form();
-    Form(const Form&) = delete;
-    Form& operator=(const Form&) = delete;
-
-    HWND handle() const { return window_; }
 
     // Makes the form visible (running its show handler and first placement
     // while still hidden) and brings it to the front.
@@ -43,12 +39,16 @@ class Form {
     // Creates the window; derived forms call it from their constructor and
     // then create their controls.
     void Create(DWORD style);
-    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void HandleException(const std::exception& error) override;
+    // A control's notification: `code` is BN_CLICKED for every click of a
+    // button.
+    virtual void OnCommand(int controlId, int code, HWND control);
     // Creates the controls of a form that builds them when it is first shown
     // rather than at start-up, before it is placed.
     virtual void CreateContents() {}
     // Runs while the form is about to become visible, before it is placed.
-    virtual void OnShow() {}
+    virtual void AboutToShow() {}
     // Moves the form before its first showing; keeps the stored place by default.
     virtual void PlaceForFirstShow() {}
     // Gives the focus to the first control in tab order that can take it.
@@ -64,14 +64,12 @@ class Form {
     bool centresOnFirstShow_ = false;
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     const BitmapButton* FindBitmapButton(HWND control) const;
     bool DrawBitmapButton(const DRAWITEMSTRUCT& item) const;
 
     const char* className_;
     const char* caption_;
     FormPlacement placement_;
-    HWND window_ = nullptr;
     HWND lastFocus_ = nullptr;
     bool shownBefore_ = false;
     bool contentsCreated_ = false;

@@ -1,14 +1,12 @@
-#include "app/FormLayout.h"
+#include "FormLayout.h"
 
 namespace vevove {
 
 namespace {
 
 int ScreenDensity() {
-    HDC screen = GetDC(nullptr);
-    const int density = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return density;
+    const WindowDC screen;
+    return GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
 bool IsLabel(const ControlLayout& control) {
@@ -18,12 +16,10 @@ bool IsLabel(const ControlLayout& control) {
 } // namespace
 
 SIZE MeasureText(HFONT font, const char* text) {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
+    const WindowDC screen;
+    const Selection selected(screen.get(), font);
     SIZE extent = {};
-    GetTextExtentPoint32A(screen, text, lstrlenA(text), &extent);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
+    GetTextExtentPoint32A(screen.get(), text, lstrlenA(text), &extent);
     return extent;
 }
 
@@ -31,7 +27,7 @@ int MeasureTextHeight(HFONT font) {
     return MeasureText(font, "0").cy;
 }
 
-HFONT CreateScaledFont(const char* faceName, int pixelHeight, int weight, bool underline) {
+Font CreateScaledFont(const char* faceName, int pixelHeight, int weight, bool underline) {
     LOGFONTA font = {};
     font.lfHeight = -MulDiv(pixelHeight, ScreenDensity(), 96);
     font.lfWeight = weight;
@@ -39,7 +35,7 @@ HFONT CreateScaledFont(const char* faceName, int pixelHeight, int weight, bool u
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
     lstrcpynA(font.lfFaceName, faceName, LF_FACESIZE);
-    return CreateFontIndirectA(&font);
+    return Font(CreateFontIndirectA(&font));
 }
 
 void ScaleFormToText(HWND form, HFONT font) {

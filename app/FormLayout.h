@@ -3,6 +3,8 @@
 // screen density, and the controls grow with the measured text height.
 #pragma once
 
+#include "GdiOwners.h"
+
 #include <windows.h>
 
 namespace vevove {
@@ -21,8 +23,8 @@ struct ControlLayout {
 };
 
 // A font of `pixelHeight` pixels at 96 dots per inch, scaled to the screen.
-HFONT CreateScaledFont(const char* faceName, int pixelHeight, int weight = FW_NORMAL,
-                       bool underline = false);
+Font CreateScaledFont(const char* faceName, int pixelHeight, int weight = FW_NORMAL,
+                      bool underline = false);
 
 // The extent of a one-line text in that font, and the height of a line.
 SIZE MeasureText(HFONT font, const char* text);

@@ -1,13 +1,19 @@
 // The program's entry: the application object and its three forms, the
 // message loop, and the box for an error that escapes before the loop runs.
-#include "app/Application.h"
-#include "app/ApplicationTitle.h"
-#include "app/ErrorText.h"
-#include "app/Errors.h"
-#include "app/FreewareWindow.h"
-#include "app/MainWindow.h"
-#include "app/Unit2.h"
-#include "platform/Win32Platform.h"
+#include "Application.h"
+#include "ApplicationTitle.h"
+#include "CommandLineEntry.h"
+#include "ErrorText.h"
+#include "Errors.h"
+#include "HelpWindow.h"
+#include "MainWindow.h"
+#include "MoreSoftwareWindow.h"
+#include "ScopeGuard.h"
+#include "Win32Display.h"
+#include "Win32IconRegistry.h"
+#include "Win32RemoteMemory.h"
+#include "Win32SettingsStorage.h"
+#include "Win32ShellWindows.h"
 
 #include <windows.h>
 
@@ -17,6 +23,17 @@
 
 namespace vevove {
 namespace {
+
+std::string ModuleFileName() {
+    char path[256] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    return std::string(path, length);
+}
+
+std::string SystemLowerCase(std::string text) {
+    CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
 
 std::string ModuleNameAt(const void* address, std::uintptr_t& base) {
     HMODULE module = nullptr;
@@ -46,35 +63,35 @@ int ShowStartupError(const std::exception& error) {
 }
 
 int RunProgram(int showCommand) {
-    Win32Platform os;
-    Application application(ApplicationTitle(os));
+    Win32SettingsStorage storage;
+    Win32Display display;
+    Win32ShellWindows shellWindows;
+    Win32RemoteMemory remoteMemory;
+    Win32IconRegistry registry;
+    Application application(ApplicationTitle(ModuleFileName(), SystemLowerCase));
     const bool comInitialized = SUCCEEDED(CoInitialize(nullptr));
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<MainWindow> mainWindow;
-    std::unique_ptr<TFormFreeware> formFreeware;
-    std::unique_ptr<TForm2> form2;
-    try {
-        form1 = std::make_unique<TForm1>(os);
-        mainWindow = std::make_unique<MainWindow>(application, *form1);
-        application.AddForm(*mainWindow);
-        formFreeware = std::make_unique<TFormFreeware>(application);
-        application.AddForm(*formFreeware);
-        form2 = std::make_unique<TForm2>(application);
-        application.AddForm(*form2);
-        mainWindow->SetOtherForms(*form2, *formFreeware);
-    } catch (const std::exception& error) {
+    const ScopeGuard uninitializeCom([comInitialized] {
         if (comInitialized) {
             CoUninitialize();
         }
+    });
+    // Created in this order; the first is the main form.
+    std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<MoreSoftwareWindow> moreSoftwareWindow;
+    std::unique_ptr<HelpWindow> helpWindow;
+    try {
+        mainWindow = std::make_unique<MainWindow>(application, storage, display,
+                                                  Desktop{shellWindows, remoteMemory, registry});
+        application.AddForm(*mainWindow);
+        moreSoftwareWindow = std::make_unique<MoreSoftwareWindow>(application);
+        application.AddForm(*moreSoftwareWindow);
+        helpWindow = std::make_unique<HelpWindow>(application);
+        application.AddForm(*helpWindow);
+        mainWindow->SetOtherWindows(*helpWindow, *moreSoftwareWindow);
+    } catch (const std::exception& error) {
         return ShowStartupError(error);
     }
     application.Run(showCommand);
-    form2.reset();
-    formFreeware.reset();
-    mainWindow.reset();
-    if (comInitialized) {
-        CoUninitialize();
-    }
     return 0;
 }
 
@@ -82,5 +99,8 @@ int RunProgram(int showCommand) {
 } // namespace vevove
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    if (const std::optional<int> exitCode = vevove::RunCommandLineIfGiven()) {
+        return *exitCode;
+    }
     return vevove::RunProgram(showCommand);
 }

@@ -1,9 +1,10 @@
-#include "app/MainWindow.h"
+#include "MainWindow.h"
 
-#include "app/Errors.h"
-#include "app/FormLayout.h"
-#include "app/Placement.h"
-#include "resources/resource.h"
+#include "Errors.h"
+#include "FormLayout.h"
+#include "Placement.h"
+#include "WindowClasses.h"
+#include "resource.h"
 
 #include <iterator>
 
@@ -12,71 +13,75 @@ namespace vevove {
 namespace {
 
 constexpr DWORD kEdit = WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr DWORD kMemo = WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
+constexpr DWORD kHiddenMultiLineEdit = WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
 constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kBitmapButton = WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
 constexpr DWORD kCheckBox = WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
 constexpr DWORD kLabel = WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
 
-// In tab order; the labels take no focus. Memo1 stays hidden: it is the
-// line buffer of the settings file and never shown.
+// In tab order; the labels take no focus. The multi-line edit box is never
+// shown.
 const ControlLayout kControls[] = {
-    {IDC_EDIT1, "Edit", "", kEdit, WS_EX_CLIENTEDGE, 75, 45, 50, 21},
-    {IDC_EDIT2, "Edit", "", kEdit, WS_EX_CLIENTEDGE, 145, 46, 50, 21},
-    {IDC_MEMO1, "Edit", "", kMemo, WS_EX_CLIENTEDGE, 64, 133, 137, 33},
-    {IDC_BUTTON1, "Button", "Restore resolution", kButton, 0, 60, 80, 150, 30},
-    {IDC_BUTTON2, "Button", "Save resolution", kButton, 0, 60, 111, 150, 30},
-    {IDC_CHECKBOX1, "Button", "Auto", kCheckBox, 0, 127, 17, 57, 17},
-    {IDC_BUTTON4, "Button", "Save Icons", kButton, 0, 60, 142, 150, 30},
-    {IDC_BUTTON5, "Button", "Restore Icons", kButton, 0, 60, 173, 150, 30},
-    {IDC_BITBTN2, "Button", "Quit", kBitmapButton, 0, 60, 235, 150, 30},
-    {IDC_BITBTN1, "Button", "Help", kBitmapButton, 0, 60, 204, 150, 30},
-    {IDC_BITBTN3, "Button", "", kBitmapButton, 0, 224, 8, 30, 30},
-    {IDC_LABEL2, "Static", "Width", kLabel, 0, 39, 49, 28, 13},
-    {IDC_LABEL1, "Static", "X", kLabel, 0, 131, 49, 7, 13},
-    {IDC_LABEL3, "Static", "Height", kLabel, 0, 202, 49, 31, 13},
+    {IDC_WIDTH, "Edit", "", kEdit, WS_EX_CLIENTEDGE, 75, 45, 50, 21},
+    {IDC_HEIGHT, "Edit", "", kEdit, WS_EX_CLIENTEDGE, 145, 46, 50, 21},
+    {IDC_SETTINGS_LINES, "Edit", "", kHiddenMultiLineEdit, WS_EX_CLIENTEDGE, 64, 133, 137, 33},
+    {IDC_RESTORE_RESOLUTION, "Button", "Restore resolution", kButton, 0, 60, 80, 150, 30},
+    {IDC_SAVE_RESOLUTION, "Button", "Save resolution", kButton, 0, 60, 111, 150, 30},
+    {IDC_AUTO, "Button", "Auto", kCheckBox, 0, 127, 17, 57, 17},
+    {IDC_SAVE_ICONS, "Button", "Save Icons", kButton, 0, 60, 142, 150, 30},
+    {IDC_RESTORE_ICONS, "Button", "Restore Icons", kButton, 0, 60, 173, 150, 30},
+    {IDC_QUIT, "Button", "Quit", kBitmapButton, 0, 60, 235, 150, 30},
+    {IDC_SHOW_HELP, "Button", "Help", kBitmapButton, 0, 60, 204, 150, 30},
+    {IDC_MORE_SOFTWARE, "Button", "", kBitmapButton, 0, 224, 8, 30, 30},
+    {IDC_WIDTH_LABEL, "Static", "Width", kLabel, 0, 39, 49, 28, 13},
+    {IDC_TIMES_LABEL, "Static", "X", kLabel, 0, 131, 49, 7, 13},
+    {IDC_HEIGHT_LABEL, "Static", "Height", kLabel, 0, 202, 49, 31, 13},
 };
 
 constexpr FormPlacement kStoredPlacement = {650, 132, 285, 330};
-constexpr UINT kTimerInterval = 5000;
+constexpr UINT kCheckInterval = 5000;
+// Stored in the Windows-1252 code page.
+constexpr const char* kTimerRefusedText = "Nicht gen\xFCgend Timer verf\xFCgbar";
 
-WindowHandle Control(HWND window, int id) {
-    return static_cast<WindowHandle>(reinterpret_cast<UINT_PTR>(GetDlgItem(window, id)));
+std::string TextOf(HWND control) {
+    const int length = GetWindowTextLengthA(control);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(control, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
 }
 
 } // namespace
 
-MainWindow::MainWindow(Application& application, TForm1& form)
-    : Form(application, "TForm1", "Vevove", kStoredPlacement), form_(form) {
+MainWindow::MainWindow(Application& application, SettingsStorage& storage, Display& display,
+                       const Desktop& desktop)
+    : Form(application, kMainWindowClass, "Vevove", kStoredPlacement),
+      resolution_{storage, display, *this, {}}, desktop_(desktop) {
     Create(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
     font_ = CreateScaledFont("MS Sans Serif", 11);
-    SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    CreateControls(handle(), kControls, static_cast<int>(std::size(kControls)), font_);
-    ScaleFormToText(handle(), font_);
-    form_.Edit1 = Control(handle(), IDC_EDIT1);
-    form_.Edit2 = Control(handle(), IDC_EDIT2);
-    form_.CheckBox1 = Control(handle(), IDC_CHECKBOX1);
-    cancelButton_ = GetDlgItem(handle(), IDC_BITBTN2);
-    AddBitmapButton(IDC_BITBTN2, IDB_QUIT, 1);
-    AddBitmapButton(IDC_BITBTN1, IDB_HELP, 2);
-    AddBitmapButton(IDC_BITBTN3, IDB_INFO, 1);
+    SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    CreateControls(handle(), kControls, static_cast<int>(std::size(kControls)), font_.get());
+    ScaleFormToText(handle(), font_.get());
+    width_ = GetDlgItem(handle(), IDC_WIDTH);
+    height_ = GetDlgItem(handle(), IDC_HEIGHT);
+    auto_ = GetDlgItem(handle(), IDC_AUTO);
+    cancelButton_ = GetDlgItem(handle(), IDC_QUIT);
+    AddBitmapButton(IDC_QUIT, IDB_QUIT, 1);
+    AddBitmapButton(IDC_SHOW_HELP, IDB_HELP, 2);
+    AddBitmapButton(IDC_MORE_SOFTWARE, IDB_INFO, 1);
     centresOnFirstShow_ = true;
-    if (SetTimer(handle(), IDT_TIMER1, kTimerInterval, nullptr) == 0) {
+    if (SetTimer(handle(), IDT_CHECK_TIMER, kCheckInterval, nullptr) == 0) {
         throw Error(ErrorKind::Timer, kTimerRefusedText);
     }
 }
 
-MainWindow::~MainWindow() {
-    DeleteObject(font_);
-}
-
-void MainWindow::SetOtherForms(Form& help, Form& freeware) {
+void MainWindow::SetOtherWindows(Form& help, Form& moreSoftware) {
     help_ = &help;
-    freeware_ = &freeware;
+    moreSoftware_ = &moreSoftware;
 }
 
-void MainWindow::OnShow() {
-    form_.FormShow();
+void MainWindow::AboutToShow() {
+    OnShow(resolution_);
 }
 
 // Centred on the whole virtual desktop, for the resolution in force after the
@@ -91,28 +96,32 @@ void MainWindow::PlaceForFirstShow() {
     SetWindowPos(handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::OnCommand(int controlId) {
+void MainWindow::OnCommand(int controlId, int code, HWND) {
+    if (code != BN_CLICKED) {
+        return;
+    }
     switch (controlId) {
-    case IDC_BUTTON1:
-        form_.Button1Click();
+    case IDC_RESTORE_RESOLUTION:
+        RestoreResolution(resolution_);
         break;
-    case IDC_BUTTON2:
-        form_.Button2Click();
+    case IDC_SAVE_RESOLUTION:
+        SaveResolution(resolution_);
+        SaveIcons(desktop_);
         break;
-    case IDC_BUTTON4:
-        form_.Button4Click();
+    case IDC_SAVE_ICONS:
+        SaveIcons(desktop_);
         break;
-    case IDC_BUTTON5:
-        form_.Button5Click();
+    case IDC_RESTORE_ICONS:
+        RestoreIcons(desktop_);
         break;
-    case IDC_BITBTN1:
+    case IDC_SHOW_HELP:
         help_->Show();
         break;
-    case IDC_BITBTN2:
+    case IDC_QUIT:
         Close();
         break;
-    case IDC_BITBTN3:
-        freeware_->Show();
+    case IDC_MORE_SOFTWARE:
+        moreSoftware_->Show();
         break;
     default:
         break;
@@ -120,15 +129,35 @@ void MainWindow::OnCommand(int controlId) {
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        OnCommand(LOWORD(wParam));
-        return 0;
-    }
-    if (message == WM_TIMER && wParam == IDT_TIMER1) {
-        form_.Timer1Timer();
+    if (message == WM_TIMER && wParam == IDT_CHECK_TIMER) {
+        OnTick(resolution_);
         return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);
+}
+
+std::string MainWindow::WidthText() {
+    return TextOf(width_);
+}
+
+void MainWindow::SetWidthText(const std::string& text) {
+    SetWindowTextA(width_, text.c_str());
+}
+
+std::string MainWindow::HeightText() {
+    return TextOf(height_);
+}
+
+void MainWindow::SetHeightText(const std::string& text) {
+    SetWindowTextA(height_, text.c_str());
+}
+
+bool MainWindow::AutoChecked() {
+    return SendMessageA(auto_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void MainWindow::CheckAuto() {
+    SendMessageA(auto_, BM_SETCHECK, BST_CHECKED, 0);
 }
 
 } // namespace vevove

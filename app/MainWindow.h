@@ -1,32 +1,45 @@
-// The main window: its controls, the wiring of their clicks and of the timer
-// to the handlers of TForm1.
+// The main window: the resolution boxes, the buttons wired each to its
+// command, and the timer of the resolution check.
 #pragma once
 
-#include "app/Form.h"
-#include "app/Unit1.h"
+#include "Form.h"
+#include "GdiOwners.h"
+#include "IconCommands.h"
+#include "ResolutionBoxes.h"
+#include "ResolutionCommands.h"
 
 namespace vevove {
 
-class MainWindow final : public Form {
+class MainWindow final : public Form, private ResolutionBoxes {
   public:
-    MainWindow(Application& application, TForm1& form);
-    ~MainWindow() override;
+    MainWindow(Application& application, SettingsStorage& storage, Display& display,
+               const Desktop& desktop);
 
     // The windows that "Help" and the glyph button show.
-    void SetOtherForms(Form& help, Form& freeware);
+    void SetOtherWindows(Form& help, Form& moreSoftware);
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnShow() override;
+    void OnCommand(int controlId, int code, HWND control) override;
+    void AboutToShow() override;
     void PlaceForFirstShow() override;
 
   private:
-    void OnCommand(int controlId);
+    std::string WidthText() override;
+    void SetWidthText(const std::string& text) override;
+    std::string HeightText() override;
+    void SetHeightText(const std::string& text) override;
+    bool AutoChecked() override;
+    void CheckAuto() override;
 
-    TForm1& form_;
-    HFONT font_ = nullptr;
+    Font font_;
+    HWND width_ = nullptr;
+    HWND height_ = nullptr;
+    HWND auto_ = nullptr;
+    Resolution resolution_;
+    Desktop desktop_;
     Form* help_ = nullptr;
-    Form* freeware_ = nullptr;
+    Form* moreSoftware_ = nullptr;
 };
 
 } // namespace vevove

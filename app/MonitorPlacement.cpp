@@ -1,6 +1,6 @@
-#include "app/MonitorPlacement.h"
+#include "MonitorPlacement.h"
 
-#include "app/Placement.h"
+#include "Placement.h"
 
 namespace vevove {
 

@@ -1,4 +1,4 @@
-#include "app/Placement.h"
+#include "Placement.h"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
 // Where the desktop's icons live: the list-view window of the desktop shell.
 #pragma once
 
-#include "platform/Platform.h"
+#include "ShellWindows.h"
 
 namespace vevove {
 
 // The list view under the "Progman" window (its first child's first child,
 // whatever their classes); failing that, the "SysListView32" of the "WorkerW"
 // window that holds the "SHELLDLL_DefView". 0 when there is neither.
-WindowHandle FindDesktopListView(Platform& os);
+WindowId FindDesktopListView(ShellWindows& windows);
 
 } // namespace vevove

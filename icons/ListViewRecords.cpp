@@ -1,13 +1,8 @@
-#include "icons/ListViewRecords.h"
+#include "ListViewRecords.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace vevove {
-
-// 64-bit records align their pointers to 8 bytes, and each record's size to
-// its widest field.
-const ListViewLayout kListView32 = {32, 40, 20, 24, 24, 4};
-const ListViewLayout kListView64 = {64, 56, 24, 32, 40, 8};
 
 namespace {
 
@@ -26,16 +21,27 @@ const ListViewLayout& ListViewLayoutFor(int pointerBits) {
 
 std::vector<std::uint8_t> ItemTextRecord(const ListViewLayout& layout, RemoteAddress block) {
     std::vector<std::uint8_t> record(layout.itemSize, 0);
-    PutLittleEndian(&record[layout.itemTextOffset], block + layout.itemSize,
+    PutLittleEndian(&record[layout.itemTextOffset], block + layout.textArea,
                     layout.pointerBits / 8);
     PutLittleEndian(&record[layout.itemTextMaxOffset], kItemTextCapacity, 4);
     return record;
 }
 
-void PutFindRecord(const ListViewLayout& layout, RemoteAddress block, std::uint8_t* area) {
-    std::memset(area, 0, layout.findSize);
-    PutLittleEndian(area, kLvfiString, 4);
-    PutLittleEndian(area + layout.findNameOffset, block + layout.findSize, layout.pointerBits / 8);
+std::uint32_t ReportedTextLength(std::int64_t reported) {
+    return static_cast<std::uint32_t>(
+        std::clamp<std::int64_t>(reported, 0, kItemTextCapacity - 1));
+}
+
+std::u16string ItemText(const std::uint8_t* area, std::uint32_t length) {
+    std::u16string text;
+    for (std::uint32_t i = 0; i < length; ++i) {
+        const auto unit = static_cast<char16_t>(area[2 * i] | (area[2 * i + 1] << 8));
+        if (unit == 0) {
+            break;
+        }
+        text.push_back(unit);
+    }
+    return text;
 }
 
 std::uint32_t PackedPosition(std::int32_t x, std::int32_t y) {

@@ -1,32 +1,27 @@
 // "Restore Icons": every saved icon back to its position.
-#include "app/Unit1.h"
-#include "icons/IconCommand.h"
-#include "icons/IconPositionsKey.h"
+#include "Errors.h"
+#include "IconCommands.h"
+#include "IconPositionsKey.h"
+#include "ScopeGuard.h"
+#include "ShellListView.h"
 
-#include <cstring>
+#include <array>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace vevove {
 
 namespace {
 
-// Puts the list view's style back as it was read, however the walk ends, so
-// that automatic arrangement is never left switched off.
-class SavedStyle {
-  public:
-    SavedStyle(Platform& os, WindowHandle window)
-        : os_(os), window_(window), style_(os.getWindowLong(window, kGwlStyle)) {}
-    ~SavedStyle() { os_.setWindowLong(window_, kGwlStyle, style_); }
-    SavedStyle(const SavedStyle&) = delete;
-    SavedStyle& operator=(const SavedStyle&) = delete;
+struct SavedPosition {
+    std::u16string name;
+    std::uint32_t packed = 0;
+};
 
-    std::int32_t get() const { return style_; }
-
-  private:
-    Platform& os_;
-    WindowHandle window_;
-    std::int32_t style_;
+struct Move {
+    std::uint64_t item = 0;
+    std::uint32_t packed = 0;
 };
 
 std::int32_t LittleEndian32(const std::uint8_t* at) {
@@ -35,67 +30,93 @@ std::int32_t LittleEndian32(const std::uint8_t* at) {
         (static_cast<std::uint32_t>(at[2]) << 16) | (static_cast<std::uint32_t>(at[3]) << 24));
 }
 
-} // namespace
-
-void TForm1::Button5Click() {
-    RestoreDesktopItemPositions();
-}
-
-void TForm1::RestoreDesktopItemPositions() {
-    RunIconCommand(
-        os_, remoteBuffer_,
-        [this](WindowHandle listView, RemoteAddress block, const ListViewLayout& layout) {
-            RestoreListItemPosition(listView, block, layout);
-        });
-}
-
-// Values that are not 8 bytes of REG_BINARY, that do not fit the buffers, or
-// whose name no icon bears are skipped. Record and name travel to the block
-// in one copy.
-void TForm1::RestoreListItemPosition(WindowHandle listView, RemoteAddress block,
-                                     const ListViewLayout& layout) {
-    const SavedStyle style(os_, listView);
-    if ((style.get() & kLvsAutoArrange) != 0) {
-        os_.setWindowLong(listView, kGwlStyle, style.get() & ~kLvsAutoArrange);
+// Only 8-byte REG_BINARY values are saved positions, in enumeration order.
+std::vector<SavedPosition> ReadSavedPositions(IconRegistry& registry) {
+    RegistryKeyId key = 0;
+    if (!registry.OpenKey(kIconPositionsKey, key)) {
+        return {};
     }
-    RegistryKey key = 0;
-    if (os_.regOpenKeyEx(kHkeyCurrentUser, kIconPositionsKey, 0, kKeyQueryValue, key) !=
-        kErrorSuccess) {
+    const ScopeGuard closeKey([&] { registry.CloseKey(key); });
+    std::vector<SavedPosition> saved;
+    for (const RegistryValue& value : registry.Values(key)) {
+        if (value.type == kRegBinary && value.data.size() == kIconPositionSize) {
+            const std::uint8_t* point = value.data.data();
+            saved.push_back(
+                {value.name, PackedPosition(LittleEndian32(point), LittleEndian32(point + 4))});
+        }
+    }
+    return saved;
+}
+
+std::string SearchKeyOf(ShellWindows& windows, const std::u16string& text) {
+    std::string key;
+    if (const auto failure = windows.SearchKey(text, key)) {
+        RaiseSystemError(*failure);
+    }
+    return key;
+}
+
+// Every item's text read once, so that each name is matched here as the list
+// view's own search would match it, which scans the items from the first on
+// each search. Of items the search takes for the same, the first is kept.
+std::unordered_map<std::string, std::uint64_t> FirstItemBySearchKey(ShellListView& listView) {
+    const std::int64_t count = listView.Send(kLvmGetItemCount, 0, 0);
+    const ListViewLayout& layout = listView.layout();
+    RemoteBlock& block = listView.block();
+    const std::vector<std::uint8_t> record = ItemTextRecord(layout, block.address());
+    block.Write(block.address(), record.data(), layout.itemSize);
+
+    std::unordered_map<std::string, std::uint64_t> items;
+    std::array<std::uint8_t, 2 * kItemTextCapacity> area{};
+    for (std::int64_t item = 0; item < count; ++item) {
+        const auto index = static_cast<std::uint64_t>(item);
+        const std::uint32_t length = ReportedTextLength(listView.Send(
+            kLvmGetItemTextW, index, static_cast<std::int64_t>(block.address())));
+        block.Read(block.address() + layout.textArea, area.data(), 2 * (length + 1));
+        items.emplace(SearchKeyOf(listView.windows(), ItemText(area.data(), length)), index);
+    }
+    return items;
+}
+
+// A value whose name no icon bears moves nothing; each value moves at most one icon.
+std::vector<Move> MovesFor(ShellListView& listView, const std::vector<SavedPosition>& saved) {
+    const auto items = FirstItemBySearchKey(listView);
+    std::vector<Move> moves;
+    for (const SavedPosition& position : saved) {
+        const auto found = items.find(SearchKeyOf(listView.windows(), position.name));
+        if (found != items.end()) {
+            moves.push_back({found->second, position.packed});
+        }
+    }
+    return moves;
+}
+
+// Automatic arrangement would undo every move, so it is off while the icons
+// move. Setting the style waits for the list view, so it changes only right
+// after the list view has answered.
+void MoveIcons(ShellListView& listView, const std::vector<Move>& moves) {
+    if (moves.empty()) {
         return;
     }
-    const OpenRegistryKey open(os_, key);
-    std::vector<std::uint8_t> area(layout.findSize + kFindNameArea, 0);
-    for (std::uint32_t index = 0;; ++index) {
-        std::string name;
-        std::uint32_t nameLength = kValueNameCapacity;
-        std::uint32_t type = 0;
-        std::uint8_t point[kIconPositionSize] = {};
-        std::uint32_t pointSize = kIconPositionSize;
-        const std::int32_t result =
-            os_.regEnumValue(key, index, name, nameLength, type, point, pointSize);
-        if (result == kErrorMoreData) {
-            continue;
-        }
-        if (result != kErrorSuccess) {
-            break;
-        }
-        if (type != kRegBinary || pointSize != kIconPositionSize ||
-            name.size() >= kValueNameCapacity) {
-            continue;
-        }
-        PutFindRecord(layout, block, area.data());
-        std::memcpy(&area[layout.findSize], name.c_str(), name.size() + 1);
-        WriteRemote(os_, remoteBuffer_, area.data(), block,
-                    layout.findSize + static_cast<std::uint32_t>(name.size()) + 1);
-        const std::int64_t item =
-            os_.sendMessage(listView, kLvmFindItemA, static_cast<std::uint64_t>(-1),
-                            static_cast<std::int64_t>(block));
-        if (item < 0) {
-            continue;
-        }
-        os_.sendMessage(listView, kLvmSetItemPosition, static_cast<std::uint64_t>(item),
-                        PackedPosition(LittleEndian32(point), LittleEndian32(point + 4)));
+    const std::int32_t style = listView.windows().Style(listView.window());
+    if ((style & kLvsAutoArrange) != 0) {
+        listView.SetStyleUntilPutBack(style & ~kLvsAutoArrange, style);
     }
+    for (const Move& move : moves) {
+        listView.Send(kLvmSetItemPosition, move.item, move.packed);
+    }
+    listView.PutStyleBack();
+}
+
+} // namespace
+
+void RestoreIcons(Desktop& desktop) {
+    WalkDesktopListView(desktop, [&](ShellListView& listView) {
+        const std::vector<SavedPosition> saved = ReadSavedPositions(desktop.registry);
+        if (!saved.empty()) {
+            MoveIcons(listView, MovesFor(listView, saved));
+        }
+    });
 }
 
 } // namespace vevove

@@ -1,12 +1,14 @@
 // "Save Icons": every desktop icon's text and position into the registry.
-#include "app/Unit1.h"
-#include "icons/IconCommand.h"
-#include "icons/IconPositionsKey.h"
+#include "Errors.h"
+#include "IconCommands.h"
+#include "IconPositionsKey.h"
+#include "ScopeGuard.h"
+#include "ShellListView.h"
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace vevove {
@@ -14,73 +16,75 @@ namespace vevove {
 namespace {
 
 struct IconPosition {
-    std::string name;
+    std::u16string name;
     std::array<std::uint8_t, kIconPositionSize> point{};
 };
 
-// The list view reports at most 254 bytes of text; a shell that says
-// otherwise is held to the text area.
-std::uint32_t TextLength(std::int64_t reported) {
-    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(reported, 0, kItemTextCapacity - 1));
+// One item record, written once, serves every text request. The position
+// lands right before the text, so that one copy brings back both; a position
+// the list view does not give counts as zeros.
+std::vector<IconPosition> ReadIconPositions(ShellListView& listView) {
+    const std::int64_t count = listView.Send(kLvmGetItemCount, 0, 0);
+    const ListViewLayout& layout = listView.layout();
+    RemoteBlock& block = listView.block();
+    const std::vector<std::uint8_t> record = ItemTextRecord(layout, block.address());
+    block.Write(block.address(), record.data(), layout.itemSize);
+
+    const RemoteAddress pointArea = block.address() + layout.pointArea;
+    std::array<std::uint8_t, kIconPositionSize + 2 * kItemTextCapacity> areas{};
+    std::vector<IconPosition> icons;
+    for (std::int64_t item = 0; item < count; ++item) {
+        const auto index = static_cast<std::uint64_t>(item);
+        const std::uint32_t length = ReportedTextLength(listView.Send(
+            kLvmGetItemTextW, index, static_cast<std::int64_t>(block.address())));
+        const bool placed =
+            listView.Send(kLvmGetItemPosition, index, static_cast<std::int64_t>(pointArea)) != 0;
+        block.Read(pointArea, areas.data(), kIconPositionSize + 2 * (length + 1));
+        IconPosition icon;
+        icon.name = ItemText(areas.data() + kIconPositionSize, length);
+        if (placed) {
+            std::copy_n(areas.begin(), kIconPositionSize, icon.point.begin());
+        }
+        icons.push_back(std::move(icon));
+    }
+    return icons;
 }
 
-// Replaces the saved layout. Results are not examined: a key that could not
-// be deleted has its values replaced one by one, one that cannot be created
-// gets nothing.
-void StoreIconPositions(Platform& os, const std::vector<IconPosition>& icons) {
-    os.regDeleteKey(kHkeyCurrentUser, kIconPositionsKey);
-    RegistryKey key = 0;
-    if (os.regCreateKeyEx(kHkeyCurrentUser, kIconPositionsKey, 0, kKeySetValue, key) !=
-        kErrorSuccess) {
-        return;
+void Check(const std::optional<SystemFailure>& failure) {
+    if (failure) {
+        RaiseSystemError(*failure);
     }
-    const OpenRegistryKey open(os, key);
+}
+
+// The new values first, then away with the values of icons that are gone: at
+// no moment does the key hold fewer positions than before, and a failure
+// leaves it no emptier. A later icon overwrites an earlier one whose name the
+// registry takes for the same.
+void StoreIconPositions(IconRegistry& registry, const std::vector<IconPosition>& icons) {
+    RegistryKeyId key = 0;
+    Check(registry.CreateKey(kIconPositionsKey, key));
+    const ScopeGuard closeKey([&] { registry.CloseKey(key); });
+    std::unordered_set<std::u16string> stored;
     for (const IconPosition& icon : icons) {
-        os.regSetValueEx(key, icon.name, kRegBinary, icon.point.data(), kIconPositionSize);
+        Check(registry.SetValue(
+            key, RegistryValue{icon.name, kRegBinary, {icon.point.begin(), icon.point.end()}}));
+        stored.insert(registry.ValueNameForm(icon.name));
+    }
+    for (const RegistryValue& value : registry.Values(key)) {
+        if (stored.count(registry.ValueNameForm(value.name)) == 0) {
+            Check(registry.DeleteValue(key, value.name));
+        }
     }
 }
 
 } // namespace
 
-void TForm1::Button4Click() {
-    SaveDesktopItemPositions();
-}
-
-void TForm1::SaveDesktopItemPositions() {
-    RunIconCommand(
-        os_, remoteBuffer_,
-        [this](WindowHandle listView, RemoteAddress block, const ListViewLayout& layout) {
-            SaveListItemPosition(listView, block, layout);
-        });
-}
-
-// Every icon is read before the key is touched, so a failure on the way
-// leaves the layout saved before as it was. Later icons overwrite earlier
-// ones of the same name, as the registry compares names without case.
-void TForm1::SaveListItemPosition(WindowHandle listView, RemoteAddress block,
-                                  const ListViewLayout& layout) {
-    const std::int64_t count = os_.sendMessage(listView, kLvmGetItemCount, 0, 0);
-    const std::vector<std::uint8_t> record = ItemTextRecord(layout, block);
-    WriteRemote(os_, remoteBuffer_, record.data(), block, layout.itemSize);
-
-    const RemoteAddress textArea = block + layout.itemSize;
-    std::vector<IconPosition> icons;
-    for (std::int64_t item = 0; item < count; ++item) {
-        const std::uint32_t length =
-            TextLength(os_.sendMessage(listView, kLvmGetItemTextA, static_cast<std::uint64_t>(item),
-                                       static_cast<std::int64_t>(block)));
-        std::array<char, kItemTextCapacity> text{};
-        ReadRemote(os_, remoteBuffer_, textArea, text.data(), length + 1);
-        IconPosition icon;
-        icon.name.assign(text.data(), strnlen(text.data(), length));
-
-        WriteRemote(os_, remoteBuffer_, icon.point.data(), textArea, kIconPositionSize);
-        os_.sendMessage(listView, kLvmGetItemPosition, static_cast<std::uint64_t>(item),
-                        static_cast<std::int64_t>(textArea));
-        ReadRemote(os_, remoteBuffer_, textArea, icon.point.data(), kIconPositionSize);
-        icons.push_back(std::move(icon));
-    }
-    StoreIconPositions(os_, icons);
+// Every icon is read before the key is touched, so a command that cannot read
+// them all leaves the layout saved before as it was.
+void SaveIcons(Desktop& desktop) {
+    WalkDesktopListView(desktop, [&](ShellListView& listView) {
+        StoreIconPositions(desktop.registry, ReadIconPositions(listView));
+    });
 }
 
 } // namespace vevove

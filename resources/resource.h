@@ -1,4 +1,6 @@
 // Resource and control identifiers shared by the resource script and the code.
+// Control ids are named by kind and role; their numbers stay as other programs
+// have always seen them.
 #pragma once
 
 #define IDI_VEVOVE 1
@@ -11,36 +13,54 @@
 #define IDB_OK 204
 
 // Main window
-#define IDC_EDIT1 101
-#define IDC_EDIT2 102
-#define IDC_MEMO1 103
-#define IDC_BUTTON1 104
-#define IDC_BUTTON2 105
-#define IDC_CHECKBOX1 106
-#define IDC_BUTTON4 107
-#define IDC_BUTTON5 108
-#define IDC_BITBTN2 109
-#define IDC_BITBTN1 110
-#define IDC_BITBTN3 111
-#define IDC_LABEL1 112
-#define IDC_LABEL2 113
-#define IDC_LABEL3 114
+#define IDC_WIDTH 101
+#define IDC_HEIGHT 102
+#define IDC_SETTINGS_LINES 103 // hidden multi-line edit box
+#define IDC_RESTORE_RESOLUTION 104
+#define IDC_SAVE_RESOLUTION 105
+#define IDC_AUTO 106
+#define IDC_SAVE_ICONS 107
+#define IDC_RESTORE_ICONS 108
+#define IDC_QUIT 109
+#define IDC_SHOW_HELP 110
+#define IDC_MORE_SOFTWARE 111 // the glyph-only button
+#define IDC_TIMES_LABEL 112   // "X" between width and height
+#define IDC_WIDTH_LABEL 113
+#define IDC_HEIGHT_LABEL 114
+
+// The main window's timer of the resolution check
+#define IDT_CHECK_TIMER 1
 
 // Help window
-#define IDC_FORM2_BITBTN1 301
-#define IDC_STATICTEXT1 302
-#define IDC_STATICTEXT2 303
-#define IDC_STATICTEXT3 304
-#define IDC_STATICTEXT5 305
-#define IDC_STATICTEXT6 306
-#define IDC_STATICTEXT7 307
-#define IDC_STATICTEXT8 308
-#define IDC_STATICTEXT9 309
-#define IDC_FORM2_LABEL1 310
+#define IDC_HELP_OK 301
+#define IDC_ICONS_HEADING 302
+#define IDC_FIRST_RUN_TEXT 303
+#define IDC_AUTO_TEXT 304
+#define IDC_START_UP_TEXT 305
+#define IDC_MANUAL_TEXT 306
+#define IDC_ENABLED_TEXT 307
+#define IDC_RESOLUTION_HEADING 308
+#define IDC_SAVE_ICONS_TEXT 309
+#define IDC_RESTORE_ICONS_TEXT 310
 
 // More-software window
-#define IDC_FREEWARE_BITBTN1 400
-// Label1 to Label19
-#define IDC_FREEWARE_LABEL(number) (400 + (number))
-
-#define IDT_TIMER1 1
+#define IDC_MORE_SOFTWARE_OK 400
+#define IDC_OFFERS_HEADING 401
+#define IDC_SUITE_NAME 402
+#define IDC_PRODUCT1_TEXT 403
+#define IDC_PRODUCT1_NAME 404
+#define IDC_SUITE_TEXT 405
+#define IDC_PRODUCT2_NAME 406
+#define IDC_PRODUCT2_TEXT 407
+#define IDC_FREE_TOOLS_HEADING 408
+#define IDC_TOOL2_TEXT 409
+#define IDC_TOOL3_TEXT 410
+#define IDC_VEVOVE_TEXT 411
+#define IDC_TOOL3_NAME 412
+#define IDC_VEVOVE_NAME 413
+#define IDC_TOOL2_NAME 414
+#define IDC_TOOL1_NAME 415
+#define IDC_TOOL1_TEXT 416
+#define IDC_SHOP_ADDRESS 417
+#define IDC_PRODUCT3_NAME 418
+#define IDC_PRODUCT3_TEXT 419

@@ -13,14 +13,14 @@ using ClosingTest = VevoveTest;
 
 TEST_F(ClosingTest, EscInTheWidthBoxEndsIt) {
     Start();
-    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(mainWindow_) == controls_.Edit1; }));
-    PressKey(controls_.Edit1, VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(mainWindow_) == controls_.width; }));
+    PressKey(controls_.width, VK_ESCAPE);
     EXPECT_EQ(vevove().waitForExit(), kExitCode0);
 }
 
 TEST_F(ClosingTest, QuitEndsIt) {
     Start();
-    Click(controls_.BitBtn2);
+    Click(controls_.quit);
     EXPECT_EQ(vevove().waitForExit(), kExitCode0);
 }
 

@@ -7,7 +7,9 @@
 #include "harness/ProgramWindows.h"
 #include "harness/ScreenPixels.h"
 #include "harness/VevoveTest.h"
-#include "resources/resource.h"
+
+#include "WindowClasses.h"
+#include "resource.h"
 
 #include <thread>
 
@@ -48,21 +50,21 @@ using GlyphsTest = VevoveTest;
 
 TEST_F(GlyphsTest, QuitShowsItsRedGlyphWithoutTheCornerColour) {
     Start();
-    const ScreenPixels quit = Painted(controls_.BitBtn2);
+    const ScreenPixels quit = Painted(controls_.quit);
     EXPECT_GT(quit.Count(IsRed), 100);
     EXPECT_EQ(quit.Count(IsMagenta), 0);
 }
 
 TEST_F(GlyphsTest, HelpShowsItsCyanQuestionMarkWithoutTheOliveBackground) {
     Start();
-    const ScreenPixels help = Painted(controls_.BitBtn1);
+    const ScreenPixels help = Painted(controls_.help);
     EXPECT_GT(help.Count(IsCyan), kSomePixels);
     EXPECT_EQ(help.Count(IsOlive), 0);
 }
 
 TEST_F(GlyphsTest, GlyphButtonShowsTheBlueBallOnTheButton) {
     Start();
-    const ScreenPixels button = Painted(controls_.BitBtn3);
+    const ScreenPixels button = Painted(controls_.moreSoftware);
     EXPECT_GT(button.Count(IsBlue), 100);
     // Its white corners and letter show the button beneath, as the button
     // shows it just left of the glyph; the glyph is centred.
@@ -75,17 +77,17 @@ TEST_F(GlyphsTest, GlyphButtonShowsTheBlueBallOnTheButton) {
 
 TEST_F(GlyphsTest, OkButtonsShowTheGreenCheckMark) {
     Start();
-    Click(controls_.BitBtn1);
-    HWND help = WaitForVisibleWindow(vevove().id(), "TForm2");
+    Click(controls_.help);
+    HWND help = WaitForVisibleWindow(vevove().id(), vevove::kHelpWindowClass);
     ASSERT_NE(help, nullptr);
-    const ScreenPixels helpOk = Painted(GetDlgItem(help, IDC_FORM2_BITBTN1));
+    const ScreenPixels helpOk = Painted(GetDlgItem(help, IDC_HELP_OK));
     EXPECT_GT(helpOk.Count(IsGreen), kSomePixels);
     EXPECT_EQ(helpOk.Count(IsOlive), 0);
 
-    HWND moreSoftware = OpenMoreSoftware(vevove().id(), controls_.BitBtn3);
-    const ScreenPixels freewareOk = Painted(GetDlgItem(moreSoftware, IDC_FREEWARE_BITBTN1));
-    EXPECT_GT(freewareOk.Count(IsGreen), kSomePixels);
-    EXPECT_EQ(freewareOk.Count(IsOlive), 0);
+    HWND moreSoftware = OpenMoreSoftware(vevove().id(), controls_.moreSoftware);
+    const ScreenPixels moreSoftwareOk = Painted(GetDlgItem(moreSoftware, IDC_MORE_SOFTWARE_OK));
+    EXPECT_GT(moreSoftwareOk.Count(IsGreen), kSomePixels);
+    EXPECT_EQ(moreSoftwareOk.Count(IsOlive), 0);
 }
 
 } // namespace

@@ -1,10 +1,14 @@
 // The help window "Info": opened by "Help", one window at its stored place with
-// its fixed lines of text, hidden by OK, Enter and the close box but not by Esc.
+// its fixed lines of text, hidden by OK, Enter and the close box but not by Esc;
+// on a screen of high density its layout scaled with its text.
 #include "harness/Input.h"
 #include "harness/Layout.h"
+#include "harness/ProgramDensity.h"
 #include "harness/ProgramWindows.h"
 #include "harness/VevoveTest.h"
-#include "resources/resource.h"
+
+#include "WindowClasses.h"
+#include "resource.h"
 
 #include <iterator>
 #include <stdexcept>
@@ -21,44 +25,28 @@ struct HelpLine {
 };
 
 const HelpLine kLines[] = {
-    {IDC_STATICTEXT8, "StaticText8", 47, 22, "Screen resolution"},
-    {IDC_STATICTEXT2, "StaticText2", 47, 40,
+    {IDC_RESOLUTION_HEADING, "resolution heading", 47, 22, "Screen resolution"},
+    {IDC_FIRST_RUN_TEXT, "first run", 47, 40,
      "When you run Vevove for the first time save your screen resolution by clicking the button "
      "'Save resolution'."},
-    {IDC_STATICTEXT3, "StaticText3", 47, 55,
+    {IDC_AUTO_TEXT, "Auto", 47, 55,
      "Check 'Auto' if the tool should restore the resolution every time it is started if "
      "necessary."},
-    {IDC_STATICTEXT6, "StaticText6", 47, 71,
+    {IDC_MANUAL_TEXT, "manual", 47, 71,
      "If 'Auto' is unchecked you have to click the button 'Restore resolution' to restore the "
      "screen resolution."},
-    {IDC_STATICTEXT7, "StaticText7", 47, 88,
+    {IDC_ENABLED_TEXT, "enabled", 47, 88,
      "The button is only enabled if the current resolution differs from the saved resolution."},
-    {IDC_STATICTEXT5, "StaticText5", 47, 105,
+    {IDC_START_UP_TEXT, "start-up", 47, 105,
      "If you run Vevove on Windows start-up the screen resolution will be corrected "
      "automatically at system start-up if necessary."},
-    {IDC_STATICTEXT1, "StaticText1", 47, 131, "Icons"},
-    {IDC_STATICTEXT9, "StaticText9", 47, 148,
+    {IDC_ICONS_HEADING, "icons heading", 47, 131, "Icons"},
+    {IDC_SAVE_ICONS_TEXT, "Save Icons", 47, 148,
      "Use the button 'Save Icons'  to save your desktop icons positions"},
-    {IDC_FORM2_LABEL1, "Label1", 47, 165,
+    {IDC_RESTORE_ICONS_TEXT, "Restore Icons", 47, 165,
      "Use the button 'Restore Icons' to restore the icon positions Sometimes you have to click "
      "the button several times to restore all icon positions."},
 };
-
-// The width of a one-line text in the window's font, "MS Sans Serif" 11
-// pixels high at 96 dots per inch, regular or bold.
-int TextWidth(const char* text, int weight) {
-    HDC screen = GetDC(nullptr);
-    HFONT font = CreateFontA(-MulDiv(11, GetDeviceCaps(screen, LOGPIXELSY), 96), 0, 0, 0, weight,
-                             FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
-    HGDIOBJ previous = SelectObject(screen, font);
-    SIZE extent{};
-    GetTextExtentPoint32A(screen, text, lstrlenA(text), &extent);
-    SelectObject(screen, previous);
-    DeleteObject(font);
-    ReleaseDC(nullptr, screen);
-    return extent.cx;
-}
 
 // Time for a key or click that should change nothing to have had its effect.
 constexpr Milliseconds kNoEffectTime{1000};
@@ -66,10 +54,10 @@ constexpr Milliseconds kNoEffectTime{1000};
 class HelpWindowTest : public VevoveTest {
   protected:
     HWND OpenHelp() {
-        Click(controls_.BitBtn1);
-        HWND help = WaitForVisibleWindow(vevove().id(), "TForm2");
+        Click(controls_.help);
+        HWND help = WaitForVisibleWindow(vevove().id(), vevove::kHelpWindowClass);
         if (!help) {
-            throw std::runtime_error("the help window (class TForm2) did not show");
+            throw std::runtime_error("the help window did not show");
         }
         return help;
     }
@@ -82,9 +70,9 @@ class HelpWindowTest : public VevoveTest {
 TEST_F(HelpWindowTest, HelpTwiceShowsOneInfoWindowAtItsStoredPlace) {
     Start();
     HWND help = OpenHelp();
-    Click(controls_.BitBtn1);
+    Click(controls_.help);
     std::this_thread::sleep_for(kNoEffectTime);
-    EXPECT_EQ(TopLevelWindows(vevove().id(), "TForm2").size(), 1u);
+    EXPECT_EQ(TopLevelWindows(vevove().id(), vevove::kHelpWindowClass).size(), 1u);
     EXPECT_TRUE(IsWindowVisible(help));
     EXPECT_EQ(GetForegroundWindow(), help);
     EXPECT_EQ(Text(help), "Info");
@@ -95,7 +83,7 @@ TEST_F(HelpWindowTest, HelpTwiceShowsOneInfoWindowAtItsStoredPlace) {
     EXPECT_EQ(rect.bottom - rect.top, 304);
 }
 
-TEST_F(HelpWindowTest, HoldsTheExactTextsAtTheirPlaces) {
+TEST_F(HelpWindowTest, HoldsTheExactTexts) {
     Start();
     HWND help = OpenHelp();
     for (const HelpLine& line : kLines) {
@@ -104,33 +92,29 @@ TEST_F(HelpWindowTest, HoldsTheExactTextsAtTheirPlaces) {
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(ClassName(control), "Static");
         EXPECT_EQ(Text(control), line.text);
-        const RECT expected = PlaceOnScreen(line.left, line.top, 0, 0);
-        const RECT actual = PlaceInParent(control);
-        EXPECT_EQ(actual.left, expected.left);
-        EXPECT_EQ(actual.top, expected.top);
         EXPECT_TRUE(IsWindowVisible(control));
     }
     EXPECT_EQ(ChildWindows(help).size(), std::size(kLines) + 1);
 }
 
-// Every text but StaticText9 is as wide as its text; the two headings are
+// Every text but the fixed one is as wide as its text; the two headings are
 // bold.
 TEST_F(HelpWindowTest, TextsSizeThemselvesAndTheHeadingsAreBold) {
     Start();
     HWND help = OpenHelp();
+    const Layout layout(OwnDensity(), "MS Sans Serif");
     for (const HelpLine& line : kLines) {
+        if (line.id == IDC_SAVE_ICONS_TEXT) {
+            continue;
+        }
         SCOPED_TRACE(line.name);
         const RECT place = PlaceInParent(GetDlgItem(help, line.id));
         const int width = place.right - place.left;
-        if (line.id == IDC_STATICTEXT9) {
-            const RECT fixed = PlaceOnScreen(47, 148, 472, 15);
-            EXPECT_EQ(width, fixed.right - fixed.left);
-            EXPECT_EQ(place.bottom - place.top, fixed.bottom - fixed.top);
-        } else if (line.id == IDC_STATICTEXT8 || line.id == IDC_STATICTEXT1) {
-            EXPECT_EQ(width, TextWidth(line.text, FW_BOLD));
-            EXPECT_GT(width, TextWidth(line.text, FW_NORMAL));
+        if (line.id == IDC_RESOLUTION_HEADING || line.id == IDC_ICONS_HEADING) {
+            EXPECT_EQ(width, layout.TextExtent(line.text, FW_BOLD).cx);
+            EXPECT_GT(width, layout.TextExtent(line.text).cx);
         } else {
-            EXPECT_EQ(width, TextWidth(line.text, FW_NORMAL));
+            EXPECT_EQ(width, layout.TextExtent(line.text).cx);
         }
     }
 }
@@ -138,16 +122,10 @@ TEST_F(HelpWindowTest, TextsSizeThemselvesAndTheHeadingsAreBold) {
 TEST_F(HelpWindowTest, OkButtonIsTheOnlyTabStop) {
     Start();
     HWND help = OpenHelp();
-    HWND ok = GetDlgItem(help, IDC_FORM2_BITBTN1);
+    HWND ok = GetDlgItem(help, IDC_HELP_OK);
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ClassName(ok), "Button");
     EXPECT_EQ(Text(ok), "OK");
-    const RECT expected = PlaceOnScreen(184, 205, 350, 30);
-    const RECT actual = PlaceInParent(ok);
-    EXPECT_EQ(actual.left, expected.left);
-    EXPECT_EQ(actual.top, expected.top);
-    EXPECT_EQ(actual.right - actual.left, expected.right - expected.left);
-    EXPECT_EQ(actual.bottom - actual.top, expected.bottom - expected.top);
     for (HWND child : ChildWindows(help)) {
         EXPECT_EQ((GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) != 0, child == ok) << Text(child);
     }
@@ -174,7 +152,7 @@ TEST_F(HelpWindowTest, EscDoesNothing) {
 TEST_F(HelpWindowTest, OkHidesIt) {
     Start();
     HWND help = OpenHelp();
-    Click(GetDlgItem(help, IDC_FORM2_BITBTN1));
+    Click(GetDlgItem(help, IDC_HELP_OK));
     EXPECT_TRUE(Hides(help));
     EXPECT_TRUE(IsWindowVisible(mainWindow_));
 }
@@ -192,7 +170,7 @@ TEST_F(HelpWindowTest, ShownAgainWhereTheUserMovedIt) {
     Start();
     HWND help = OpenHelp();
     SetWindowPos(help, nullptr, 100, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Click(GetDlgItem(help, IDC_FORM2_BITBTN1));
+    Click(GetDlgItem(help, IDC_HELP_OK));
     ASSERT_TRUE(Hides(help));
     OpenHelp();
     const RECT rect = ScreenRect(help);
@@ -203,11 +181,47 @@ TEST_F(HelpWindowTest, ShownAgainWhereTheUserMovedIt) {
 TEST_F(HelpWindowTest, MainWindowStaysUsable) {
     Start();
     HWND help = OpenHelp();
-    Click(controls_.BitBtn3);
-    EXPECT_NE(WaitForVisibleWindow(vevove().id(), "TFormFreeware"), nullptr);
+    Click(controls_.moreSoftware);
+    EXPECT_NE(WaitForVisibleWindow(vevove().id(), vevove::kMoreSoftwareWindowClass), nullptr);
     EXPECT_TRUE(IsWindowVisible(help));
-    PressKey(controls_.Edit1, VK_ESCAPE);
+    PressKey(controls_.width, VK_ESCAPE);
     EXPECT_TRUE(vevove().waitForExit().has_value());
+}
+
+class HelpWindowAtHighDensityTest : public HelpWindowTest {
+  protected:
+    const ProgramDensity density_{kHighDensity};
+    const Layout layout_{kHighDensity, "MS Sans Serif"};
+};
+
+TEST_F(HelpWindowAtHighDensityTest, ControlsHaveTheirScaledPlacesAndSizes) {
+    Start();
+    HWND help = OpenHelp();
+    for (const HelpLine& line : kLines) {
+        SCOPED_TRACE(line.name);
+        const RECT expected = layout_.Place(line.left, line.top, 0, 0);
+        const RECT actual = PlaceInParent(GetDlgItem(help, line.id));
+        EXPECT_EQ(actual.left, expected.left);
+        EXPECT_EQ(actual.top, expected.top);
+    }
+    // The one text of a fixed size, 472 x 15, on one line.
+    const RECT fixedText = PlaceInParent(GetDlgItem(help, IDC_SAVE_ICONS_TEXT));
+    EXPECT_EQ(fixedText.right - fixedText.left, layout_.Scaled(472));
+    EXPECT_EQ(fixedText.bottom - fixedText.top, layout_.Scaled(15));
+    const RECT expected = layout_.Place(184, 205, 350, 30);
+    const RECT ok = PlaceInParent(GetDlgItem(help, IDC_HELP_OK));
+    EXPECT_EQ(ok.left, expected.left);
+    EXPECT_EQ(ok.top, expected.top);
+    EXPECT_EQ(ok.right - ok.left, expected.right - expected.left);
+    EXPECT_EQ(ok.bottom - ok.top, expected.bottom - expected.top);
+}
+
+// Only in height: grown in width too, it would be wider than the tests'
+// desktop, which no window may be.
+TEST_F(HelpWindowAtHighDensityTest, GrowsWithItsText) {
+    Start();
+    const RECT rect = ScreenRect(OpenHelp());
+    EXPECT_EQ(rect.bottom - rect.top, layout_.Scaled(304));
 }
 
 } // namespace

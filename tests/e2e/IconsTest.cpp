@@ -50,7 +50,7 @@ class IconsTest : public VevoveTest {
 TEST_F(IconsTest, SaveIconsWritesOneValuePerIconWithItsPosition) {
     StartDesktop();
     Start();
-    ClickAndWait(controls_.Button4);
+    ClickAndWait(controls_.saveIcons);
     EXPECT_EQ(SavedPositions(), (Strings{"Caf\xE9=110,90", "Computer=20,90", "Notes.txt=110,10",
                                          "Recycle Bin=20,10"}));
     for (const RegistryValue& value : IconPositionValues()) {
@@ -64,18 +64,18 @@ TEST_F(IconsTest, SaveIconsWritesOneValuePerIconWithItsPosition) {
 TEST_F(IconsTest, TheSameTextTwiceAndAnEmptyTextAreStoredAsTheRegistryAllows) {
     StartDesktop({{20, 10, "Twice"}, {20, 90, ""}, {110, 10, "TWICE"}});
     Start();
-    ClickAndWait(controls_.Button4);
+    ClickAndWait(controls_.saveIcons);
     EXPECT_EQ(SavedPositions(), (Strings{"=20,90", "Twice=110,10"}));
 }
 
 TEST_F(IconsTest, RestoreIconsPutsMovedIconsBack) {
     StartDesktop();
     Start();
-    ClickAndWait(controls_.Button4);
+    ClickAndWait(controls_.saveIcons);
     desktop_->Move(0, 300, 200);
     desktop_->Move(3, 500, 400);
     ASSERT_NE(desktop_->Icons(), kIcons);
-    ClickAndWait(controls_.Button5);
+    ClickAndWait(controls_.restoreIcons);
     EXPECT_EQ(ToString(desktop_->Icons()), ToString(kIcons));
     ExpectNoErrorBox();
 }
@@ -85,8 +85,8 @@ TEST_F(IconsTest, WithAutomaticArrangementTheStyleIsTheSameAfterwards) {
     Start();
     const LONG style = GetWindowLongA(desktop_->listView(), GWL_STYLE);
     ASSERT_NE(style & LVS_AUTOARRANGE, 0);
-    ClickAndWait(controls_.Button4);
-    ClickAndWait(controls_.Button5);
+    ClickAndWait(controls_.saveIcons);
+    ClickAndWait(controls_.restoreIcons);
     EXPECT_EQ(GetWindowLongA(desktop_->listView(), GWL_STYLE), style);
     ExpectNoErrorBox();
 }
@@ -94,9 +94,9 @@ TEST_F(IconsTest, WithAutomaticArrangementTheStyleIsTheSameAfterwards) {
 TEST_F(IconsTest, ARemovedIconsValueIsGoneAfterTheNextSave) {
     StartDesktop();
     Start();
-    ClickAndWait(controls_.Button4);
+    ClickAndWait(controls_.saveIcons);
     desktop_->Remove(1);
-    ClickAndWait(controls_.Button4);
+    ClickAndWait(controls_.saveIcons);
     EXPECT_EQ(SavedPositions(),
               (Strings{"Caf\xE9=110,90", "Notes.txt=110,10", "Recycle Bin=20,10"}));
 }
@@ -107,7 +107,7 @@ TEST_F(IconsTest, AStoredIconThatIsMissingIsSkippedWhileTheOthersMove) {
     WriteIconPosition("Computer", 400, 380);
     StartDesktop();
     Start();
-    ClickAndWait(controls_.Button5);
+    ClickAndWait(controls_.restoreIcons);
     const std::vector<Icon> icons = desktop_->Icons();
     ASSERT_EQ(icons.size(), 4u);
     EXPECT_EQ(icons[0], (Icon{400, 300, "Recycle Bin"}));
@@ -119,7 +119,7 @@ TEST_F(IconsTest, AStoredIconThatIsMissingIsSkippedWhileTheOthersMove) {
 TEST_F(IconsTest, RestoreBeforeAnySaveMovesNothingAndShowsNothing) {
     StartDesktop();
     Start();
-    ClickAndWait(controls_.Button5);
+    ClickAndWait(controls_.restoreIcons);
     EXPECT_EQ(ToString(desktop_->Icons()), ToString(kIcons));
     EXPECT_FALSE(IconPositionsKeyExists());
     ExpectNoErrorBox();
@@ -127,8 +127,8 @@ TEST_F(IconsTest, RestoreBeforeAnySaveMovesNothingAndShowsNothing) {
 
 TEST_F(IconsTest, WithoutADesktopShellBothButtonsDoNothing) {
     Start();
-    ClickAndWait(controls_.Button4);
-    ClickAndWait(controls_.Button5);
+    ClickAndWait(controls_.saveIcons);
+    ClickAndWait(controls_.restoreIcons);
     EXPECT_FALSE(IconPositionsKeyExists());
     ExpectNoErrorBox();
 }
@@ -136,19 +136,19 @@ TEST_F(IconsTest, WithoutADesktopShellBothButtonsDoNothing) {
 TEST_F(IconsTest, TheViewUnderAWorkerWWindowIsFound) {
     StartDesktop(StandinDesktop::Options{kIcons, false, true});
     Start();
-    ClickAndWait(controls_.Button4);
+    ClickAndWait(controls_.saveIcons);
     EXPECT_EQ(SavedPositions().size(), 4u);
     desktop_->Move(2, 600, 500);
-    ClickAndWait(controls_.Button5);
+    ClickAndWait(controls_.restoreIcons);
     EXPECT_EQ(ToString(desktop_->Icons()), ToString(kIcons));
 }
 
 TEST_F(IconsTest, SaveResolutionWritesTheFileAndThenTheIcons) {
     StartDesktop();
     Start();
-    SetText(controls_.Edit1, "1024");
-    SetText(controls_.Edit2, "768");
-    ClickAndWait(controls_.Button2);
+    SetText(controls_.width, "1024");
+    SetText(controls_.height, "768");
+    ClickAndWait(controls_.saveResolution);
     EXPECT_EQ(ReadSettingsFile(), "1024\r\n768\r\nmanual\r\n");
     EXPECT_EQ(SavedPositions().size(), 4u);
 }

@@ -6,7 +6,8 @@
 #include "harness/ProgramWindows.h"
 #include "harness/RecordingBrowser.h"
 #include "harness/VevoveTest.h"
-#include "resources/resource.h"
+
+#include "resource.h"
 
 #include <string>
 #include <thread>
@@ -25,16 +26,16 @@ constexpr Milliseconds kCursorTime{500};
 class LinksTest : public VevoveTest {
   protected:
     HWND Open() {
-        window_ = OpenMoreSoftware(vevove().id(), controls_.BitBtn3);
+        window_ = OpenMoreSoftware(vevove().id(), controls_.moreSoftware);
         return window_;
     }
 
-    HWND Label(int number) const { return GetDlgItem(window_, IDC_FREEWARE_LABEL(number)); }
+    HWND Label(int id) const { return GetDlgItem(window_, id); }
 
     // Clicks the label and returns the addresses opened after it.
-    std::vector<std::string> OpenedByClickOn(int number) {
+    std::vector<std::string> OpenedByClickOn(int id) {
         RecordingBrowser browser;
-        ClickAt(Middle(Label(number)));
+        ClickAt(Middle(Label(id)));
         return browser.WaitForOpened(1, Milliseconds(5000));
     }
 
@@ -50,21 +51,27 @@ class LinksTest : public VevoveTest {
 TEST_F(LinksTest, MakersAddressOpensTheShopPage) {
     Start();
     Open();
-    EXPECT_EQ(OpenedByClickOn(17), std::vector<std::string>{kShopPage});
+    EXPECT_EQ(OpenedByClickOn(IDC_SHOP_ADDRESS), std::vector<std::string>{kShopPage});
 }
 
 TEST_F(LinksTest, FourthProductOpensTheShopPage) {
     Start();
     Open();
-    EXPECT_EQ(OpenedByClickOn(2), std::vector<std::string>{kShopPage});
+    EXPECT_EQ(OpenedByClickOn(IDC_SUITE_NAME), std::vector<std::string>{kShopPage});
 }
 
 TEST_F(LinksTest, OtherProductNamesAndFreewareToolsOpenTheProductPage) {
     Start();
     Open();
-    for (int number : {4, 6, 18, 8}) {
-        SCOPED_TRACE("Label" + std::to_string(number));
-        EXPECT_EQ(OpenedByClickOn(number), std::vector<std::string>{kProductPage});
+    const std::pair<int, const char*> kProductLinks[] = {
+        {IDC_PRODUCT1_NAME, "first product"},
+        {IDC_PRODUCT2_NAME, "second product"},
+        {IDC_PRODUCT3_NAME, "third product"},
+        {IDC_FREE_TOOLS_HEADING, "Freeware tools"},
+    };
+    for (const auto& [id, name] : kProductLinks) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(OpenedByClickOn(id), std::vector<std::string>{kProductPage});
     }
 }
 
@@ -72,8 +79,10 @@ TEST_F(LinksTest, DescriptionsAndHeadingOpenNothing) {
     Start();
     Open();
     RecordingBrowser browser;
-    for (int number : {1, 3, 7, 19, 5, 15, 16, 13, 11}) {
-        ClickAt(Middle(Label(number)));
+    for (int id :
+         {IDC_OFFERS_HEADING, IDC_PRODUCT1_TEXT, IDC_PRODUCT2_TEXT, IDC_PRODUCT3_TEXT,
+          IDC_SUITE_TEXT, IDC_TOOL1_NAME, IDC_TOOL1_TEXT, IDC_VEVOVE_NAME, IDC_VEVOVE_TEXT}) {
+        ClickAt(Middle(Label(id)));
     }
     EXPECT_TRUE(browser.WaitForOpened(1, Milliseconds(2000)).empty());
 }
@@ -82,7 +91,7 @@ TEST_F(LinksTest, NothingIsShownWhenNoBrowserStarts) {
     Start();
     Open();
     RecordingBrowser missing(RecordingBrowser::Kind::Missing);
-    ClickAt(Middle(Label(17)));
+    ClickAt(Middle(Label(IDC_SHOP_ADDRESS)));
     std::this_thread::sleep_for(Milliseconds(2000));
     for (const char* dialogClass : {"#32770", "TMessageForm"}) {
         for (HWND dialog : TopLevelWindows(vevove().id(), dialogClass)) {
@@ -96,16 +105,25 @@ TEST_F(LinksTest, NothingIsShownWhenNoBrowserStarts) {
 // the arrow is the one over the main window, the hand the one that differs.
 TEST_F(LinksTest, HandOverALinkAndArrowAfterLeavingIt) {
     Start();
-    const HCURSOR arrow = CursorOver(controls_.Label2);
+    const HCURSOR arrow = CursorOver(controls_.widthLabel);
     Open();
-    EXPECT_EQ(CursorOver(Label(3)), arrow);
-    const HCURSOR hand = CursorOver(Label(4));
+    EXPECT_EQ(CursorOver(Label(IDC_PRODUCT1_TEXT)), arrow);
+    const HCURSOR hand = CursorOver(Label(IDC_PRODUCT1_NAME));
     EXPECT_NE(hand, arrow);
     // Each link, then the description or heading beside it.
-    const std::pair<int, int> kLinkAndNeighbour[] = {{17, 1}, {6, 7}, {18, 19}, {2, 5}, {8, 15}};
-    for (const auto& [link, neighbour] : kLinkAndNeighbour) {
-        SCOPED_TRACE("over Label" + std::to_string(link) + ", then Label" +
-                     std::to_string(neighbour));
+    const struct {
+        int link;
+        int neighbour;
+        const char* name;
+    } kLinkAndNeighbour[] = {
+        {IDC_SHOP_ADDRESS, IDC_OFFERS_HEADING, "the shop address, then the heading"},
+        {IDC_PRODUCT2_NAME, IDC_PRODUCT2_TEXT, "the second product and its description"},
+        {IDC_PRODUCT3_NAME, IDC_PRODUCT3_TEXT, "the third product and its description"},
+        {IDC_SUITE_NAME, IDC_SUITE_TEXT, "the fourth product and its description"},
+        {IDC_FREE_TOOLS_HEADING, IDC_TOOL1_NAME, "Freeware tools, then the first tool"},
+    };
+    for (const auto& [link, neighbour, name] : kLinkAndNeighbour) {
+        SCOPED_TRACE(name);
         EXPECT_EQ(CursorOver(Label(link)), hand);
         EXPECT_EQ(CursorOver(Label(neighbour)), arrow);
     }

@@ -1,12 +1,17 @@
 // The more-software window "FormFreeware": opened by the glyph button, on top
 // of other windows, without system menu, centred on the main window the first
-// time, hidden by OK and Enter but not by Esc.
+// time, hidden by OK and Enter but not by Esc; on a screen of high density its
+// layout scaled with its text.
 #include "harness/MoreSoftwareWindow.h"
 #include "harness/Input.h"
+#include "harness/Layout.h"
+#include "harness/ProgramDensity.h"
 #include "harness/ProgramWindows.h"
 #include "harness/ScreenPixels.h"
 #include "harness/VevoveTest.h"
-#include "resources/resource.h"
+
+#include "WindowClasses.h"
+#include "resource.h"
 
 #include <algorithm>
 #include <string>
@@ -20,7 +25,7 @@ constexpr Milliseconds kNoEffectTime{1000};
 
 class MoreSoftwareWindowTest : public VevoveTest {
   protected:
-    HWND Open() { return OpenMoreSoftware(vevove().id(), controls_.BitBtn3); }
+    HWND Open() { return OpenMoreSoftware(vevove().id(), controls_.moreSoftware); }
 
     bool Hides(HWND window) {
         return WaitUntil([&] { return !IsWindowVisible(window); });
@@ -39,15 +44,6 @@ TEST_F(MoreSoftwareWindowTest, IsOnTopWithoutSystemMenu) {
     EXPECT_NE(style & WS_CAPTION, 0);
 }
 
-TEST_F(MoreSoftwareWindowTest, ClientSizeIs534By504Scaled) {
-    Start();
-    HWND window = Open();
-    RECT client{};
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.right, OnMoreSoftwareScreen(534));
-    EXPECT_EQ(client.bottom, OnMoreSoftwareScreen(504));
-}
-
 TEST_F(MoreSoftwareWindowTest, FirstShowingIsCentredOnTheMainWindow) {
     Start();
     HWND window = Open();
@@ -63,7 +59,7 @@ TEST_F(MoreSoftwareWindowTest, LaterShowingsKeepTheirPlace) {
     Start();
     HWND window = Open();
     SetWindowPos(window, nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Click(GetDlgItem(window, IDC_FREEWARE_BITBTN1));
+    Click(GetDlgItem(window, IDC_MORE_SOFTWARE_OK));
     ASSERT_TRUE(Hides(window));
     Open();
     const RECT rect = ScreenRect(window);
@@ -74,14 +70,9 @@ TEST_F(MoreSoftwareWindowTest, LaterShowingsKeepTheirPlace) {
 TEST_F(MoreSoftwareWindowTest, OkHidesIt) {
     Start();
     HWND window = Open();
-    HWND ok = GetDlgItem(window, IDC_FREEWARE_BITBTN1);
+    HWND ok = GetDlgItem(window, IDC_MORE_SOFTWARE_OK);
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(Text(ok), "OK");
-    const RECT place = PlaceInParent(ok);
-    EXPECT_EQ(place.left, OnMoreSoftwareScreen(171));
-    EXPECT_EQ(place.top, OnMoreSoftwareScreen(449));
-    EXPECT_EQ(place.right - place.left, OnMoreSoftwareScreen(201));
-    EXPECT_EQ(place.bottom - place.top, OnMoreSoftwareScreen(32));
     Click(ok);
     EXPECT_TRUE(Hides(window));
     EXPECT_TRUE(IsWindowVisible(mainWindow_));
@@ -99,9 +90,10 @@ TEST_F(MoreSoftwareWindowTest, EnterHidesItAndEscDoesNot) {
 }
 
 struct DesignedLabel {
-    int number;
+    int id;
     int left, top;
     COLORREF colour;
+    const char* name;
 };
 
 constexpr COLORREF kPurple = RGB(128, 0, 128);
@@ -109,40 +101,78 @@ constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 const DesignedLabel kLabels[] = {
-    {1, 17, 11, kNavy},    {17, 207, 11, kPurple}, {4, 17, 39, kPurple},   {3, 17, 60, kBlack},
-    {6, 17, 115, kPurple}, {7, 17, 138, kBlack},   {18, 17, 193, kPurple}, {19, 17, 214, kBlack},
-    {2, 17, 253, kPurple}, {5, 17, 274, kBlack},   {8, 18, 342, kPurple},  {9, 127, 382, kBlack},
+    {IDC_OFFERS_HEADING, 17, 11, kNavy, "heading"},
+    {IDC_SHOP_ADDRESS, 207, 11, kPurple, "shop address"},
+    {IDC_PRODUCT1_NAME, 17, 39, kPurple, "first product"},
+    {IDC_PRODUCT1_TEXT, 17, 60, kBlack, "first description"},
+    {IDC_PRODUCT2_NAME, 17, 115, kPurple, "second product"},
+    {IDC_PRODUCT2_TEXT, 17, 138, kBlack, "second description"},
+    {IDC_PRODUCT3_NAME, 17, 193, kPurple, "third product"},
+    {IDC_PRODUCT3_TEXT, 17, 214, kBlack, "third description"},
+    {IDC_SUITE_NAME, 17, 253, kPurple, "fourth product"},
+    {IDC_SUITE_TEXT, 17, 274, kBlack, "fourth description"},
+    {IDC_FREE_TOOLS_HEADING, 18, 342, kPurple, "free tools"},
+    {IDC_TOOL2_TEXT, 127, 382, kBlack, "second tool's line"},
 };
 
-TEST_F(MoreSoftwareWindowTest, LabelsHaveTheirPlacesAndColours) {
+TEST_F(MoreSoftwareWindowTest, LabelsHaveTheirTextsAndColours) {
     Start();
     HWND window = Open();
     std::this_thread::sleep_for(kNoEffectTime);
     for (const DesignedLabel& label : kLabels) {
-        SCOPED_TRACE("Label" + std::to_string(label.number));
-        HWND control = GetDlgItem(window, IDC_FREEWARE_LABEL(label.number));
+        SCOPED_TRACE(label.name);
+        HWND control = GetDlgItem(window, label.id);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(ClassName(control), "Static");
         EXPECT_FALSE(Text(control).empty());
-        const RECT place = PlaceInParent(control);
-        EXPECT_EQ(place.left, OnMoreSoftwareScreen(label.left));
-        EXPECT_EQ(place.top, OnMoreSoftwareScreen(label.top));
         const ScreenPixels pixels(control);
         EXPECT_GT(pixels.Count([&](COLORREF c) { return c == label.colour; }), 0);
     }
-    EXPECT_EQ(Text(GetDlgItem(window, IDC_FREEWARE_LABEL(8))), "Freeware tools");
-    EXPECT_EQ(Text(GetDlgItem(window, IDC_FREEWARE_LABEL(13))), "Vevove");
-    EXPECT_EQ(Text(GetDlgItem(window, IDC_FREEWARE_LABEL(11))),
+    EXPECT_EQ(Text(GetDlgItem(window, IDC_FREE_TOOLS_HEADING)), "Freeware tools");
+    EXPECT_EQ(Text(GetDlgItem(window, IDC_VEVOVE_NAME)), "Vevove");
+    EXPECT_EQ(Text(GetDlgItem(window, IDC_VEVOVE_TEXT)),
               "Restore desktop icons and screen resolution");
 }
 
 TEST_F(MoreSoftwareWindowTest, SecondPressKeepsOneWindow) {
     Start();
     HWND window = Open();
-    Click(controls_.BitBtn3);
+    Click(controls_.moreSoftware);
     std::this_thread::sleep_for(kNoEffectTime);
-    EXPECT_EQ(TopLevelWindows(vevove().id(), "TFormFreeware").size(), 1u);
+    EXPECT_EQ(TopLevelWindows(vevove().id(), vevove::kMoreSoftwareWindowClass).size(), 1u);
     EXPECT_TRUE(IsWindowVisible(window));
+}
+
+class MoreSoftwareWindowAtHighDensityTest : public MoreSoftwareWindowTest {
+  protected:
+    const ProgramDensity density_{kHighDensity};
+    const Layout layout_{kHighDensity, "Tahoma"};
+};
+
+TEST_F(MoreSoftwareWindowAtHighDensityTest, ClientSizeIs534By504Scaled) {
+    Start();
+    HWND window = Open();
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, layout_.Scaled(534));
+    EXPECT_EQ(client.bottom, layout_.Scaled(504));
+}
+
+TEST_F(MoreSoftwareWindowAtHighDensityTest, LabelsAndOkHaveTheirScaledPlaces) {
+    Start();
+    HWND window = Open();
+    for (const DesignedLabel& label : kLabels) {
+        SCOPED_TRACE(label.name);
+        const RECT place = PlaceInParent(GetDlgItem(window, label.id));
+        EXPECT_EQ(place.left, layout_.Scaled(label.left));
+        EXPECT_EQ(place.top, layout_.Scaled(label.top));
+    }
+    const RECT expected = layout_.Place(171, 449, 201, 32);
+    const RECT ok = PlaceInParent(GetDlgItem(window, IDC_MORE_SOFTWARE_OK));
+    EXPECT_EQ(ok.left, expected.left);
+    EXPECT_EQ(ok.top, expected.top);
+    EXPECT_EQ(ok.right - ok.left, expected.right - expected.left);
+    EXPECT_EQ(ok.bottom - ok.top, expected.bottom - expected.top);
 }
 
 } // namespace

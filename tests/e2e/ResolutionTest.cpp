@@ -54,8 +54,8 @@ TEST_F(ResolutionTest, AutoRestoresBeforeTheWindowShowsAndCentresItForTheNewSize
     const RECT place = ScreenRect(mainWindow_);
     EXPECT_EQ(place.left, (800 - 285) / 2);
     EXPECT_EQ(place.top, (600 - 330) / 2);
-    EXPECT_EQ(Text(controls_.Edit1), "800");
-    EXPECT_EQ(Text(controls_.Edit2), "600");
+    EXPECT_EQ(Text(controls_.width), "800");
+    EXPECT_EQ(Text(controls_.height), "600");
 }
 
 TEST_F(ResolutionTest, AutoPutsAChangedResolutionBackAtTheNextTick) {
@@ -70,23 +70,23 @@ TEST_F(ResolutionTest, ManualLeavesTheResolutionUntilRestoreIsPressed) {
     WriteSettingsFile("800\r\n600\r\nmanual\r\n");
     Start();
     EXPECT_TRUE(ScreenIs(1024, 768));
-    Click(controls_.Button1);
+    Click(controls_.restoreResolution);
     EXPECT_TRUE(WaitUntil([] { return ScreenIs(800, 600); }));
 }
 
 TEST_F(ResolutionTest, RestoreDoesNothingForAStoredWidthBelow640) {
     WriteSettingsFile("639\r\n1024\r\nmanual\r\n");
     Start();
-    Click(controls_.Button1);
+    Click(controls_.restoreResolution);
     EXPECT_FALSE(WaitUntil([] { return !ScreenIs(1024, 768); }, Milliseconds{2000}));
 }
 
 TEST_F(ResolutionTest, AClearedWidthBoxShowsTheCurrentWidthAgain) {
     Start();
-    EXPECT_EQ(Text(controls_.Edit1), "1024");
-    EXPECT_EQ(Text(controls_.Edit2), "768");
-    SetText(controls_.Edit1, "");
-    EXPECT_TRUE(WaitUntil([&] { return Text(controls_.Edit1) == "1024"; }, kOneTick));
+    EXPECT_EQ(Text(controls_.width), "1024");
+    EXPECT_EQ(Text(controls_.height), "768");
+    SetText(controls_.width, "");
+    EXPECT_TRUE(WaitUntil([&] { return Text(controls_.width) == "1024"; }, kOneTick));
 }
 
 } // namespace

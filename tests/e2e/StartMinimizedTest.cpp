@@ -6,6 +6,8 @@
 #include "harness/SettingsFile.h"
 #include "harness/VevoveTest.h"
 
+#include "WindowClasses.h"
+
 #include <vector>
 
 namespace e2e {
@@ -17,15 +19,15 @@ TEST_F(StartMinimizedTest, LoadsNothingUntilRestoredFromTheTaskbar) {
     WriteSettingsFile("800\r\n600\r\nmanual\r\n");
     Launch({SW_SHOWMINNOACTIVE, ""});
     ASSERT_EQ(WaitForInputIdle(vevove().handle(), static_cast<DWORD>(kTimeout.count())), 0u);
-    const std::vector<HWND> mainWindows = TopLevelWindows(vevove().id(), "TForm1");
+    const std::vector<HWND> mainWindows = TopLevelWindows(vevove().id(), vevove::kMainWindowClass);
     ASSERT_EQ(mainWindows.size(), 1u);
     EXPECT_FALSE(IsWindowVisible(mainWindows.front()));
-    EXPECT_EQ(Text(FindControls(mainWindows.front()).Edit1), "");
+    EXPECT_EQ(Text(FindControls(mainWindows.front()).width), "");
 
     RestoreFromTaskbar(ApplicationWindow());
     WaitForMainWindow();
-    EXPECT_EQ(Text(controls_.Edit1), "800");
-    EXPECT_EQ(Text(controls_.Edit2), "600");
+    EXPECT_EQ(Text(controls_.width), "800");
+    EXPECT_EQ(Text(controls_.height), "600");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The focus starts in the width box, and Tab visits the controls in their tab
-// order, "Quit" before "Help", skipping the hidden Memo1 and the labels.
+// order, "Quit" before "Help", skipping the hidden multi-line box and the labels.
 #include "harness/Input.h"
 #include "harness/ProgramWindows.h"
 #include "harness/VevoveTest.h"
@@ -19,25 +19,25 @@ using TabOrderTest = VevoveTest;
 
 TEST_F(TabOrderTest, FocusStartsInTheWidthBox) {
     Start();
-    EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(mainWindow_) == controls_.Edit1; }))
+    EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(mainWindow_) == controls_.width; }))
         << "the focus is on " << Describe(FocusedWindow(mainWindow_));
 }
 
 TEST_F(TabOrderTest, TabVisitsTheControlsInOrderAndComesBack) {
     Start();
     const std::vector<std::pair<const char*, HWND>> order = {
-        {"Edit2", controls_.Edit2},
-        {"Restore resolution", controls_.Button1},
-        {"Save resolution", controls_.Button2},
-        {"Auto", controls_.CheckBox1},
-        {"Save Icons", controls_.Button4},
-        {"Restore Icons", controls_.Button5},
-        {"Quit", controls_.BitBtn2},
-        {"Help", controls_.BitBtn1},
-        {"BitBtn3", controls_.BitBtn3},
-        {"Edit1", controls_.Edit1},
+        {"the height box", controls_.height},
+        {"Restore resolution", controls_.restoreResolution},
+        {"Save resolution", controls_.saveResolution},
+        {"Auto", controls_.autoBox},
+        {"Save Icons", controls_.saveIcons},
+        {"Restore Icons", controls_.restoreIcons},
+        {"Quit", controls_.quit},
+        {"Help", controls_.help},
+        {"the glyph-only button", controls_.moreSoftware},
+        {"the width box", controls_.width},
     };
-    HWND current = controls_.Edit1;
+    HWND current = controls_.width;
     for (const auto& [name, expected] : order) {
         current = GetNextDlgTabItem(mainWindow_, current, FALSE);
         ASSERT_EQ(current, expected) << "expected " << name << ", got " << Describe(current);

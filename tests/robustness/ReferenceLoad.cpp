@@ -1,4 +1,4 @@
-#include "tests/robustness/ReferenceLoad.h"
+#include "ReferenceLoad.h"
 
 #include <algorithm>
 #include <optional>
@@ -93,17 +93,17 @@ bool HasByteAbove0x20(const std::string& line) {
 
 } // namespace
 
-WindowState ReferenceLoad(const WindowState& before, const std::string& file) {
+LoadedState ReferenceLoad(const LoadedState& before, const std::string& file) {
     const std::vector<std::string> lines = FirstThreeLines(file);
-    WindowState after = before;
+    LoadedState after = before;
     after.autoChecked = before.autoChecked || lines[2] == "auto";
-    std::string* edits[] = {&after.edit1, &after.edit2};
+    std::string* texts[] = {&after.widthText, &after.heightText};
     std::uint16_t* saved[] = {&after.savedWidth, &after.savedHeight};
     for (int n = 0; n < 2; ++n) {
         if (!HasByteAbove0x20(lines[n])) {
             continue;
         }
-        *edits[n] = lines[n];
+        *texts[n] = lines[n];
         const std::optional<std::uint32_t> bits = NumberBits(lines[n]);
         if (!bits) {
             break;

@@ -1,4 +1,4 @@
-// What loading a settings file must do to the main window, worked out a
+// What loading a settings file must do to the boxes and the stored size, worked out a
 // second, independent way (text normalised before splitting, numbers judged
 // by their digit count), to check the program's own load against.
 #pragma once
@@ -8,20 +8,21 @@
 
 namespace vevove::robustness {
 
-struct WindowState {
-    std::string edit1;
-    std::string edit2;
+struct LoadedState {
+    std::string widthText;
+    std::string heightText;
     bool autoChecked = false;
     std::uint16_t savedWidth = 0;
     std::uint16_t savedHeight = 0;
 
-    bool operator==(const WindowState& other) const {
-        return edit1 == other.edit1 && edit2 == other.edit2 && autoChecked == other.autoChecked &&
-               savedWidth == other.savedWidth && savedHeight == other.savedHeight;
+    bool operator==(const LoadedState& other) const {
+        return widthText == other.widthText && heightText == other.heightText &&
+               autoChecked == other.autoChecked && savedWidth == other.savedWidth &&
+               savedHeight == other.savedHeight;
     }
 };
 
-// The state after loading `file` into a window that was in state `before`.
-WindowState ReferenceLoad(const WindowState& before, const std::string& file);
+// The state after loading `file` over the state `before`.
+LoadedState ReferenceLoad(const LoadedState& before, const std::string& file);
 
 } // namespace vevove::robustness

@@ -1,4 +1,4 @@
-#include "tests/robustness/SettingsFileInputs.h"
+#include "SettingsFileInputs.h"
 
 #include <array>
 #include <string>
@@ -15,7 +15,7 @@ std::uint64_t Random::next() {
 
 namespace {
 
-constexpr std::size_t kHugeSize = 10 * 1024 * 1024;
+constexpr std::size_t kHugeSize = std::size_t{10} * 1024 * 1024;
 
 template <typename T, std::size_t N> const T& Pick(Random& random, const std::array<T, N>& items) {
     return items[random.below(N)];
@@ -189,6 +189,20 @@ std::string SettingsFileInput(std::uint64_t seed, std::uint64_t index) {
     }
     if (kind < 85) {
         return MutatedFile(random);
+    }
+    return RawBytes(random);
+}
+
+std::string BoxTextInput(Random& random) {
+    const std::uint64_t kind = random.below(100);
+    if (kind < 85) {
+        return Number(random);
+    }
+    if (kind < 97) {
+        return Number(random) + Pick(random, kLineEnds) + Number(random);
+    }
+    if (kind < 98) {
+        return LineOfLength(random, Pick(random, kLongLineLengths));
     }
     return RawBytes(random);
 }

@@ -28,4 +28,9 @@ constexpr std::uint64_t kHugeEvery = 250'000;
 
 std::string SettingsFileInput(std::uint64_t seed, std::uint64_t index);
 
+// A text as "Save resolution" may find it in the width or height box: mostly
+// a number near its limits, now and then two joined by a line end, a long
+// line, or raw bytes.
+std::string BoxTextInput(Random& random);
+
 } // namespace vevove::robustness

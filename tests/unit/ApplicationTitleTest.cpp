@@ -1,10 +1,21 @@
-#include "app/ApplicationTitle.h"
-#include "tests/fakes/FakePlatform.h"
+#include "ApplicationTitle.h"
 
 #include <gtest/gtest.h>
 
-namespace vevove::fake {
+#include <string>
+
+namespace vevove {
 namespace {
+
+// The system's lower case as far as these names need it: A to Z.
+std::string AsciiLowerCase(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text;
+}
 
 TEST(ApplicationTitle, TheFileNameUpToItsFirstFullStopCapitalisedOnlyAtTheStart) {
     const struct {
@@ -21,15 +32,14 @@ TEST(ApplicationTitle, TheFileNameUpToItsFirstFullStopCapitalisedOnlyAtTheStart)
         {"C:\\Tools\\V.exe", "V"},
         {"C:\\Tools\\.exe", ""},
         {"C:\\Tools\\", ""},
+        {"", ""},
         {"C:\\Tools\\\xC4RGER.EXE", "\xC4rger"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.module);
-        FakePlatform os;
-        os.modulePath = c.module;
-        EXPECT_EQ(ApplicationTitle(os), c.title);
+        EXPECT_EQ(ApplicationTitle(c.module, AsciiLowerCase), c.title);
     }
 }
 
 } // namespace
-} // namespace vevove::fake
+} // namespace vevove

@@ -1,6 +1,6 @@
 // Drawing a bitmap button's glyph: the transparent colour, the greyed twin,
 // and the places of glyph and caption.
-#include "app/ButtonGlyph.h"
+#include "ButtonGlyph.h"
 
 #include <gtest/gtest.h>
 

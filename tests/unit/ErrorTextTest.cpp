@@ -1,8 +1,9 @@
-#include "app/ErrorText.h"
+#include "ErrorText.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 namespace vevove {
 namespace {
@@ -34,8 +35,9 @@ TEST(StartupErrorText, NamesKindModuleAddressAndMessage) {
               "Exception EOSError in Modul Vevove.exe bei 00000000.\r\n(a).\r\n");
     EXPECT_EQ(StartupErrorText("EOSError", "Vevove.exe", 0, ""),
               "Exception EOSError in Modul Vevove.exe bei 00000000.\r\n\r\n");
-    EXPECT_STREQ(kStartupErrorTitle, "Anwendungsfehler");
 }
+
+static_assert(std::string_view(kStartupErrorTitle) == "Anwendungsfehler");
 
 } // namespace
 } // namespace vevove

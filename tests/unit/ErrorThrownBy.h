@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Errors.h"
+#include "Errors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,67 +1,125 @@
-// The main window on the simulated platform with a desktop shell running, for
-// the tests of the icon commands: whatever a test did, the shell keeps no
-// block and no handle of ours, no registry key stays open, and the shell's
-// list view never read or wrote outside the block.
+// The icon commands against a fake desktop and registry: whatever a test did,
+// the shell keeps no block and no handle of ours, no registry key stays open,
+// the shell's list view never read or wrote outside the block, and nothing
+// waited for a list view that did not answer.
 #pragma once
 
-#include "tests/unit/MainWindowTest.h"
+#include "Errors.h"
+#include "FakeDesktop.h"
+#include "FakeIconRegistry.h"
+#include "IconCommands.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 namespace vevove::fake {
 
+using Strings = std::vector<std::string>;
+
 constexpr const char* kIconsKey = "Software\\VUD\\Rovaraz Urov Adivuded Evare";
+constexpr const char* kNoAnswer = "Der Desktop antwortet nicht";
 
 // A saved position as the registry holds it: x, then y, little-endian.
-inline std::vector<std::uint8_t> PositionBytes(std::int32_t x, std::int32_t y) {
-    std::vector<std::uint8_t> bytes(8);
-    for (int i = 0; i < 4; ++i) {
-        bytes[i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(x) >> (8 * i));
-        bytes[4 + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(y) >> (8 * i));
-    }
-    return bytes;
+inline RegistryValue SavedPosition(const std::u16string& name, std::int32_t x, std::int32_t y) {
+    RegistryValue value{name, kRegBinary, std::vector<std::uint8_t>(8)};
+    std::memcpy(value.data.data(), &x, 4);
+    std::memcpy(value.data.data() + 4, &y, 4);
+    return value;
 }
 
-class IconCommandTest : public MainWindowTest {
+// UTF-8 for the test's messages; a lone surrogate shows as "\uD800".
+inline std::string Utf8(const std::u16string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::uint32_t code = text[i];
+        const bool high = code >= 0xD800 && code < 0xDC00;
+        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00);
+        } else if (code >= 0xD800 && code < 0xE000) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(code));
+            out += escaped;
+            continue;
+        }
+        const int extra = code < 0x80 ? 0 : code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+        constexpr std::uint32_t kLead[] = {0x00, 0xC0, 0xE0, 0xF0};
+        out.push_back(static_cast<char>(kLead[extra] | (code >> (6 * extra))));
+        for (int shift = 6 * (extra - 1); shift >= 0; shift -= 6) {
+            out.push_back(static_cast<char>(0x80 | ((code >> shift) & 0x3F)));
+        }
+    }
+    return out;
+}
+
+class IconCommandTest : public ::testing::Test {
   protected:
     void TearDown() override {
-        MainWindowTest::TearDown();
-        EXPECT_TRUE(os.desktop.process.blocks().empty());
-        EXPECT_EQ(os.registry.openKeys(), std::vector<std::string>{});
-        EXPECT_EQ(os.desktop.process.strayAccesses, 0);
+        EXPECT_TRUE(desktop.blocks.empty());
+        EXPECT_TRUE(desktop.openProcesses.empty());
+        EXPECT_TRUE(registry.openKeys.empty());
+        EXPECT_EQ(desktop.strayAccesses, 0);
+        EXPECT_EQ(desktop.blockedCalls, 0);
     }
 
-    FakeListView& listView() { return os.desktop.listView; }
+    // Names differ as the registry compares them.
+    void save(const std::u16string& name, std::int32_t x, std::int32_t y) {
+        registry.keys[kIconsKey].push_back(SavedPosition(name, x, y));
+    }
 
     // "name=x,y" for each value of the key, in enumeration order; "name:type/size"
     // for one that is not an 8-byte REG_BINARY.
-    std::vector<std::string> savedPositions() const {
-        std::vector<std::string> saved;
-        for (const auto& value : os.registry.values(kIconsKey)) {
-            if (value.type != kRegBinaryType || value.data.size() != 8) {
-                saved.push_back(value.name + ":" + std::to_string(value.type) + "/" +
+    Strings savedPositions() const {
+        Strings saved;
+        for (const RegistryValue& value : registry.keys.at(kIconsKey)) {
+            if (value.type != kRegBinary || value.data.size() != 8) {
+                saved.push_back(Utf8(value.name) + ":" + std::to_string(value.type) + "/" +
                                 std::to_string(value.data.size()));
                 continue;
             }
             std::int32_t point[2];
             std::memcpy(point, value.data.data(), sizeof point);
-            saved.push_back(value.name + "=" + std::to_string(point[0]) + "," +
+            saved.push_back(Utf8(value.name) + "=" + std::to_string(point[0]) + "," +
                             std::to_string(point[1]));
         }
         return saved;
     }
 
     // "text=x,y" for each item of the list view.
-    std::vector<std::string> iconPositions() {
-        std::vector<std::string> icons;
-        for (const auto& item : listView().items) {
-            icons.push_back(item.text + "=" + std::to_string(item.x) + "," +
+    Strings iconPositions() const {
+        Strings icons;
+        for (const FakeDesktop::Item& item : desktop.items) {
+            icons.push_back(Utf8(item.text) + "=" + std::to_string(item.x) + "," +
                             std::to_string(item.y));
         }
         return icons;
+    }
+
+    // The error text that `command` raised, "" when it raised none.
+    static std::string RaisedBy(void (*command)(Desktop&), Desktop& desktop) {
+        try {
+            command(desktop);
+        } catch (const Error& error) {
+            return error.what();
+        }
+        return "";
+    }
+
+    FakeDesktop desktop;
+    FakeIconRegistry registry;
+    Desktop icons{desktop, desktop, registry};
+};
+
+// Against a 64-bit shell and, with the same expectations, a 32-bit one.
+class IconCommandOnShellTest : public IconCommandTest, public ::testing::WithParamInterface<int> {
+  protected:
+    IconCommandOnShellTest() {
+        desktop.shellPointerBits = GetParam();
+        desktop.StartShell();
     }
 };
 

@@ -1,4 +1,4 @@
-#include "icons/ListViewRecords.h"
+#include "ListViewRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,11 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-TEST(ListViewRecords, The32BitItemRecordIsFortyBytesWithTheTextRightBehind) {
+// pszText points behind the record and the 8-byte point area.
+TEST(ListViewRecords, The32BitItemRecordIsFortyBytes) {
     const Bytes expected = {
         0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, // mask..stateMask
-        0x28, 0x00, 0xA3, 0x00,                                                 // pszText
+        0x30, 0x00, 0xA3, 0x00,                                                 // pszText
         0xFF, 0,    0,    0,                                                    // cchTextMax
         0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, // iImage, lParam, iIndent
     };
@@ -24,7 +25,7 @@ TEST(ListViewRecords, The64BitItemRecordAlignsItsPointer) {
     const Bytes record = ItemTextRecord(kListView64, 0x1F3A50000ull);
     ASSERT_EQ(record.size(), 56u);
     const Bytes pointer(record.begin() + 24, record.begin() + 32);
-    EXPECT_EQ(pointer, (Bytes{0x38, 0x00, 0xA5, 0xF3, 0x01, 0, 0, 0}));
+    EXPECT_EQ(pointer, (Bytes{0x40, 0x00, 0xA5, 0xF3, 0x01, 0, 0, 0}));
     EXPECT_EQ(Bytes(record.begin() + 32, record.begin() + 36), (Bytes{0xFF, 0, 0, 0}));
     for (std::size_t i = 0; i < record.size(); ++i) {
         if (i < 24 || i >= 36) {
@@ -33,24 +34,18 @@ TEST(ListViewRecords, The64BitItemRecordAlignsItsPointer) {
     }
 }
 
-TEST(ListViewRecords, The32BitSearchRecordIsTwentyFourBytes) {
-    Bytes area(24 + 261, 0xCC);
-    PutFindRecord(kListView32, 0x00A30000, area.data());
-    const Bytes expected = {2, 0, 0, 0, 0x18, 0x00, 0xA3, 0x00, 0, 0, 0, 0,
-                            0, 0, 0, 0, 0,    0,    0,    0,    0, 0, 0, 0};
-    EXPECT_EQ(Bytes(area.begin(), area.begin() + 24), expected);
-    EXPECT_EQ(area[24], 0xCC);
-}
-
-TEST(ListViewRecords, The64BitSearchRecordIsFortyBytes) {
-    Bytes area(40 + 261, 0xCC);
-    PutFindRecord(kListView64, 0x1F3A50000ull, area.data());
-    Bytes expected(40, 0);
-    expected[0] = 2;
-    const Bytes pointer = {0x28, 0x00, 0xA5, 0xF3, 0x01, 0, 0, 0};
-    std::copy(pointer.begin(), pointer.end(), expected.begin() + 8);
-    EXPECT_EQ(Bytes(area.begin(), area.begin() + 40), expected);
-    EXPECT_EQ(area[40], 0xCC);
+// The list view reports at most 254 units; a shell that says otherwise is
+// held to the text area.
+TEST(ListViewRecords, TextsAreTakenUpToTheReportedLengthOrTheirFirstZero) {
+    const Bytes area = {'A', 0, 0x16, 0x04, 0x3D, 0xD8, 0x00, 0xDE, 0, 0, 'x', 0};
+    EXPECT_EQ(ItemText(area.data(), 4), u"AЖ😀");
+    EXPECT_EQ(ItemText(area.data(), 3), std::u16string(u"AЖ\xD83D", 3));
+    EXPECT_EQ(ItemText(area.data(), 6), u"AЖ😀");
+    EXPECT_EQ(ItemText(area.data(), 0), u"");
+    EXPECT_EQ(ReportedTextLength(-1), 0u);
+    EXPECT_EQ(ReportedTextLength(12), 12u);
+    EXPECT_EQ(ReportedTextLength(254), 254u);
+    EXPECT_EQ(ReportedTextLength(100000), 254u);
 }
 
 TEST(ListViewRecords, PositionsArePackedAsTwoSixteenBitHalves) {
@@ -64,9 +59,6 @@ TEST(ListViewRecords, PositionsArePackedAsTwoSixteenBitHalves) {
 TEST(ListViewRecords, TheLayoutFollowsThePointerWidth) {
     EXPECT_EQ(&ListViewLayoutFor(32), &kListView32);
     EXPECT_EQ(&ListViewLayoutFor(64), &kListView64);
-    // Both layouts fit the block with room to spare.
-    EXPECT_LE(kListView64.itemSize + kItemTextCapacity, kRemoteBlockSize);
-    EXPECT_LE(kListView64.findSize + kFindNameArea, kRemoteBlockSize);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "resolution/NumberRules.h"
+#include "NumberRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Centring at the first showing and moving a window to the monitor of the
 // program's active window.
-#include "app/Placement.h"
+#include "Placement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "tests/unit/ErrorThrownBy.h"
-#include "tests/unit/IconCommandTest.h"
+#include "ErrorThrownBy.h"
+#include "IconCommandTest.h"
 
 #include <string>
 #include <vector>
@@ -7,191 +7,231 @@
 namespace vevove::fake {
 namespace {
 
-using Strings = std::vector<std::string>;
-
-// Run against a 64-bit shell and, with the same expectations, a 32-bit one.
-class RestoreIconsTest : public IconCommandTest, public ::testing::WithParamInterface<int> {
+class RestoreIconsTest : public IconCommandOnShellTest {
   protected:
     RestoreIconsTest() {
-        os.desktop.process.pointerBits = GetParam();
-        os.desktop.startShell();
-        listView().add("Papierkorb", 20, 10);
-        listView().add("Arbeitsplatz", 20, 90);
-        listView().add("Notizen.txt", 100, 200);
-    }
-
-    void save(const std::string& name, std::int32_t x, std::int32_t y) {
-        os.registry.setValue(kIconsKey, name, kRegBinaryType, PositionBytes(x, y));
+        desktop.items = {
+            {u"Papierkorb", 20, 10}, {u"Arbeitsplatz", 20, 90}, {u"Notizen.txt", 100, 200}};
     }
 };
 
 INSTANTIATE_TEST_SUITE_P(ShellWidths, RestoreIconsTest, ::testing::Values(64, 32));
 
 TEST_P(RestoreIconsTest, PutsBackWhatASaveRecorded) {
-    form.Button4Click();
-    listView().items[0].x = 500;
-    listView().items[1].y = 700;
-    listView().items[2] = {"Notizen.txt", -3, -4};
-    form.Button5Click();
+    SaveIcons(icons);
+    desktop.items[0].x = 500;
+    desktop.items[1].y = 700;
+    desktop.items[2] = {u"Notizen.txt", -3, -4};
+    RestoreIcons(icons);
     EXPECT_EQ(iconPositions(),
               (Strings{"Papierkorb=20,10", "Arbeitsplatz=20,90", "Notizen.txt=100,200"}));
 }
 
-TEST_P(RestoreIconsTest, SearchesByTheValueNameAndSendsNameAndRecordInOneCopy) {
-    save("notizen.TXT", 1, 2);
-    form.Button5Click();
-    EXPECT_EQ(iconPositions()[2], "Notizen.txt=1,2");
-    EXPECT_EQ(os.calls.count("WriteProcessMemory"), 1);
-    const auto& record = listView().findRecords.at(0);
-    const std::size_t size = GetParam() == 64 ? 40 : 24;
-    ASSERT_EQ(record.size(), size + 12);
-    EXPECT_EQ(std::string(record.begin() + size, record.end()), std::string("notizen.TXT\0", 12));
+// Names that an 8-bit code page would have made alike each come back to
+// their own icon.
+TEST_P(RestoreIconsTest, NamesInAnyScriptComeBackEachToItsIcon) {
+    desktop.items = {{u"日本語メモ.txt", 0, 0}, {u"Ωmega.lnk", 0, 0}, {u"Omega.lnk", 0, 0},
+                     {u"Ω1", 0, 0},             {u"Ж1", 0, 0},        {u"āpple", 0, 0},
+                     {u"apple", 0, 0},          {u"😀", 0, 0},        {u"😁", 0, 0},
+                     {std::u16string(u"\xDC00", 1), 0, 0}};
+    for (std::size_t i = 0; i < desktop.items.size(); ++i) {
+        desktop.items[i].x = static_cast<std::int32_t>(10 * i);
+    }
+    SaveIcons(icons);
+    const Strings saved = iconPositions();
+    for (FakeDesktop::Item& item : desktop.items) {
+        item.y = 99;
+    }
+    RestoreIcons(icons);
+    EXPECT_EQ(iconPositions(), saved);
 }
 
+// The list view's search compares without regard to case and, as Windows
+// sorts, takes "ß" for "ss"; of the icons it takes for the same, it finds
+// the first in item order, and so does the restore.
+TEST_P(RestoreIconsTest, MatchesNamesAsTheListViewsSearchDoes) {
+    struct Case {
+        std::vector<std::u16string> texts;
+        std::u16string saved;
+        Strings moved;
+    };
+    const Case cases[] = {
+        {{u"Notizen.txt"}, u"notizen.TXT", {"Notizen.txt=1,2"}},
+        {{u"Ärger", u"ärger"}, u"ÄRGER", {"Ärger=1,2", "ärger=0,0"}},
+        {{u"жук", u"Жук"}, u"ЖУК", {"жук=1,2", "Жук=0,0"}},
+        {{u"Strasse", u"Straße"}, u"Straße", {"Strasse=1,2", "Straße=0,0"}},
+        {{u"Papierkorb", u"Papierkorb"}, u"Papierkorb", {"Papierkorb=1,2", "Papierkorb=0,0"}},
+        {{u"apple", u"āpple"}, u"āpple", {"apple=0,0", "āpple=1,2"}},
+        {{u"Ж1", u"Ω1"}, u"Ω1", {"Ж1=0,0", "Ω1=1,2"}},
+    };
+    for (const Case& match : cases) {
+        SCOPED_TRACE(Utf8(match.saved));
+        desktop.items.clear();
+        for (const std::u16string& text : match.texts) {
+            desktop.items.push_back({text, 0, 0});
+        }
+        registry.keys.clear();
+        save(match.saved, 1, 2);
+        RestoreIcons(icons);
+        EXPECT_EQ(iconPositions(), match.moved);
+    }
+}
+
+// The list view would keep an arranged icon where it is.
 TEST_P(RestoreIconsTest, AutomaticArrangementIsOffWhileMovingAndBackAfterwards) {
-    listView().style |= kAutoArrange;
-    const std::int32_t before = listView().style;
-    save("Papierkorb", 300, 400);
-    form.Button5Click();
-    EXPECT_EQ(listView().movesWhileArranged, 0);
+    desktop.style |= kAutoArrange;
+    const std::int32_t before = desktop.style;
+    save(u"Papierkorb", 300, 400);
+    RestoreIcons(icons);
     EXPECT_EQ(iconPositions()[0], "Papierkorb=300,400");
-    EXPECT_EQ(listView().style, before);
+    EXPECT_EQ(desktop.style, before);
 }
 
 TEST_P(RestoreIconsTest, BeforeAnySaveNothingMovesAndTheStyleStays) {
-    listView().style |= kAutoArrange;
-    const std::int32_t before = listView().style;
-    const Strings icons = iconPositions();
-    form.Button5Click();
-    EXPECT_EQ(iconPositions(), icons);
-    EXPECT_EQ(listView().style, before);
-    EXPECT_EQ(os.calls.count("SetWindowLongA"), 2);
+    desktop.style |= kAutoArrange;
+    const std::int32_t before = desktop.style;
+    const Strings unmoved = iconPositions();
+    RestoreIcons(icons);
+    EXPECT_EQ(iconPositions(), unmoved);
+    EXPECT_EQ(desktop.style, before);
 }
 
 TEST_P(RestoreIconsTest, AMissingIconIsSkippedAndTheOthersStillMove) {
-    save("Papierkorb", 1, 1);
-    save("Gibt es nicht", 2, 2);
-    save("Notizen.txt", 3, 3);
-    form.Button5Click();
+    save(u"Papierkorb", 1, 1);
+    save(u"Gibt es nicht", 2, 2);
+    save(u"Notizen.txt", 3, 3);
+    RestoreIcons(icons);
     EXPECT_EQ(iconPositions(),
               (Strings{"Papierkorb=1,1", "Arbeitsplatz=20,90", "Notizen.txt=3,3"}));
 }
 
 TEST_P(RestoreIconsTest, SkipsValuesThatAreNotEightBytesOfBinary) {
-    os.registry.setValue(kIconsKey, "Papierkorb", kRegBinaryType, {1, 0, 0, 0});
-    os.registry.setValue(kIconsKey, "Arbeitsplatz", kRegBinaryType,
-                         {1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0});
-    os.registry.setValue(kIconsKey, "Notizen.txt", kRegDword, {1, 0, 0, 0, 2, 0, 0, 0});
-    os.registry.setValue(kIconsKey, "Notizen.txt ", kRegSz, {'a', 0});
-    const Strings icons = iconPositions();
-    form.Button5Click();
-    EXPECT_EQ(iconPositions(), icons);
-    EXPECT_EQ(os.calls.count("SendMessageA"), 0);
+    registry.keys[kIconsKey] = {{u"Papierkorb", kRegBinary, {1, 0, 0, 0}},
+                                {u"Arbeitsplatz", kRegBinary, {1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0}},
+                                {u"Notizen.txt", kRegDword, {1, 0, 0, 0, 2, 0, 0, 0}},
+                                {u"Notizen.txt ", kRegSz, {'a', 0}}};
+    const Strings before = iconPositions();
+    RestoreIcons(icons);
+    EXPECT_EQ(iconPositions(), before);
 }
 
-TEST_P(RestoreIconsTest, SkipsANameTooLongForItsBufferAndGoesOn) {
-    listView().add(std::string(260, 'n'), 0, 0);
-    save(std::string(260, 'n'), 5, 5);
-    save(std::string(259, 'm'), 6, 6);
-    save("Papierkorb", 7, 7);
-    form.Button5Click();
-    EXPECT_EQ(iconPositions()[3], std::string(260, 'n') + "=0,0");
-    EXPECT_EQ(iconPositions()[0], "Papierkorb=7,7");
-    EXPECT_EQ(listView().findRecords.size(), 2u);
+// Texts are read up to 254 units, as a save stores them: an icon with a
+// longer text comes back under its saved name, a longer name finds no icon.
+TEST_P(RestoreIconsTest, TextsLongerThan254UnitsMatchByTheir254First) {
+    desktop.items.push_back({std::u16string(300, u'n'), 0, 0});
+    SaveIcons(icons);
+    save(std::u16string(300, u'n'), 5, 5);
+    desktop.items[3].x = 40;
+    RestoreIcons(icons);
+    EXPECT_EQ(iconPositions()[3], std::string(300, 'n') + "=0,0");
 }
 
 TEST_P(RestoreIconsTest, CoordinatesAreCutToSixteenBits) {
-    save("Papierkorb", 65536 + 12, -65536 - 3);
-    save("Arbeitsplatz", 32768, -32768);
-    form.Button5Click();
+    save(u"Papierkorb", 65536 + 12, -65536 - 3);
+    save(u"Arbeitsplatz", 32768, -32768);
+    RestoreIcons(icons);
     EXPECT_EQ(iconPositions()[0], "Papierkorb=12,-3");
     EXPECT_EQ(iconPositions()[1], "Arbeitsplatz=-32768,-32768");
 }
 
 TEST_P(RestoreIconsTest, TheUnnamedValueMovesTheIconWithoutText) {
-    listView().add("", 0, 0);
-    save("", 44, 55);
-    form.Button5Click();
+    desktop.items.push_back({u"", 0, 0});
+    save(u"", 44, 55);
+    RestoreIcons(icons);
     EXPECT_EQ(iconPositions()[3], "=44,55");
 }
 
-TEST_P(RestoreIconsTest, OfSeveralIconsWithTheSameTextOnlyTheFirstMoves) {
-    listView().add("Papierkorb", 30, 30);
-    save("Papierkorb", 9, 9);
-    form.Button5Click();
-    EXPECT_EQ(iconPositions()[0], "Papierkorb=9,9");
-    EXPECT_EQ(iconPositions()[3], "Papierkorb=30,30");
-}
-
 TEST_P(RestoreIconsTest, AnEnumerationFailureEndsTheWalkQuietly) {
-    save("Papierkorb", 1, 1);
-    save("Arbeitsplatz", 2, 2);
-    os.calls.failNext("RegEnumValueA", kErrorAccessDenied, 1);
-    form.Button5Click();
+    save(u"Papierkorb", 1, 1);
+    save(u"Arbeitsplatz", 2, 2);
+    registry.failures.FailNext("Values", kErrorAccessDenied, 1);
+    RestoreIcons(icons);
+    EXPECT_TRUE(registry.failures.Fired("Values"));
     EXPECT_EQ(iconPositions()[0], "Papierkorb=1,1");
     EXPECT_EQ(iconPositions()[1], "Arbeitsplatz=20,90");
 }
 
-TEST_P(RestoreIconsTest, AFailureAtAnyCallLeavesTheStyleBackAndNothingOpen) {
-    save("Papierkorb", 1, 1);
-    save("Arbeitsplatz", 2, 2);
-    listView().style |= kAutoArrange;
-    const std::int32_t before = listView().style;
-    for (const char* call : {"OpenProcess", "IsWow64Process", "VirtualAllocEx",
-                             "WriteProcessMemory", "RegOpenKeyExA", "RegEnumValueA"}) {
-        for (int skipped = 0; skipped < 3; ++skipped) {
-            os.calls.failNext(call, kErrorAccessDenied, skipped);
-            try {
-                form.Button5Click();
-            } catch (const Error& error) {
-                EXPECT_EQ(error.systemCode(), kErrorAccessDenied) << call << " " << skipped;
-            }
-            os.calls.clearFailures();
-            EXPECT_EQ(listView().style, before) << call << " " << skipped;
-            EXPECT_TRUE(os.desktop.process.blocks().empty()) << call << " " << skipped;
-            EXPECT_EQ(os.handles.openHandles(), Strings{}) << call << " " << skipped;
-            EXPECT_EQ(os.registry.openKeys(), Strings{}) << call << " " << skipped;
+// A failure of the block or of a search key raises the system error before
+// any icon moves, one of the registry ends the walk quietly; either way the
+// style is as before and nothing stays open, and the next command works.
+TEST_P(RestoreIconsTest, AFailureAtAnyStepLeavesTheStyleAndNothingOpen) {
+    save(u"Papierkorb", 1, 1);
+    save(u"Arbeitsplatz", 2, 2);
+    desktop.style |= kAutoArrange;
+    const std::int32_t before = desktop.style;
+    const Strings unmoved = iconPositions();
+    struct Case {
+        InjectedFailures& failures;
+        const char* operation;
+        int skipped;
+        bool raises;
+    };
+    for (const Case& step :
+         {Case{desktop.failures, "Open", 0, true}, Case{desktop.failures, "Write", 0, true},
+          Case{desktop.failures, "Read", 0, true}, Case{desktop.failures, "Read", 2, true},
+          Case{desktop.failures, "SearchKey", 1, true},
+          Case{desktop.failures, "SearchKey", 3, true}, Case{registry.failures, "OpenKey", 0, false},
+          Case{registry.failures, "Values", 0, false}}) {
+        SCOPED_TRACE(std::string(step.operation) + " after " + std::to_string(step.skipped));
+        step.failures.FailNext(step.operation, kErrorAccessDenied, step.skipped);
+        bool raised = false;
+        try {
+            RestoreIcons(icons);
+        } catch (const Error& error) {
+            raised = true;
+            EXPECT_EQ(error.systemCode(), kErrorAccessDenied);
         }
+        EXPECT_TRUE(step.failures.Fired(step.operation));
+        EXPECT_EQ(raised, step.raises);
+        step.failures.Clear();
+        EXPECT_EQ(iconPositions(), unmoved);
+        EXPECT_EQ(desktop.style, before);
+        EXPECT_TRUE(desktop.blocks.empty());
+        EXPECT_TRUE(desktop.openProcesses.empty());
+        EXPECT_TRUE(registry.openKeys.empty());
     }
-}
-
-TEST_P(RestoreIconsTest, AFailedCopyStopsTheWalkWithTheSystemError) {
-    save("Papierkorb", 1, 1);
-    save("Arbeitsplatz", 2, 2);
-    os.calls.failNext("WriteProcessMemory", kErrorNoAccess, 1);
-    const Error error = ErrorThrownBy([&] { form.Button5Click(); });
-    EXPECT_EQ(error.systemCode(), kErrorNoAccess);
-    EXPECT_EQ(iconPositions()[0], "Papierkorb=1,1");
-    EXPECT_EQ(iconPositions()[1], "Arbeitsplatz=20,90");
-    // The next command starts afresh.
-    form.Button5Click();
+    RestoreIcons(icons);
     EXPECT_EQ(iconPositions()[1], "Arbeitsplatz=2,2");
 }
 
-TEST_P(RestoreIconsTest, WithoutADesktopNothingHappens) {
-    FakePlatform bare;
-    TForm1 other(bare);
-    bare.registry.setValue(kIconsKey, "Papierkorb", kRegBinaryType, PositionBytes(1, 1));
-    other.Button5Click();
-    EXPECT_EQ(bare.calls.count("OpenProcess"), 0);
-    EXPECT_EQ(bare.calls.count("RegOpenKeyExA"), 0);
+// Wherever the list view stops answering, the restore ends with the box and
+// leaves the block, and the style if it had switched arrangement off, to the
+// shell until it answers again; the next command then puts the style back,
+// releases the block and moves the icons.
+TEST_P(RestoreIconsTest, AShellThatStopsAnsweringGetsItsStyleBackOnceItAnswers) {
+    save(u"Papierkorb", 1, 1);
+    save(u"Notizen.txt", 3, 3);
+    desktop.style |= kAutoArrange;
+    const std::int32_t before = desktop.style;
+    for (int answered = 0; answered <= 6; ++answered) {
+        SCOPED_TRACE("answered " + std::to_string(answered));
+        desktop.failures.FailNext("Answer", 0, answered);
+        const std::string raised = RaisedBy(RestoreIcons, icons);
+        EXPECT_EQ(raised, desktop.failures.Fired("Answer") ? kNoAnswer : "");
+        if (!raised.empty()) {
+            EXPECT_EQ(desktop.blocks.size(), 1u);
+            EXPECT_EQ(desktop.style, answered < 4 ? before : before & ~kAutoArrange);
+            desktop.failures.Clear();
+            desktop.answering = true;
+            RestoreIcons(icons);
+        }
+        EXPECT_EQ(desktop.style, before);
+        EXPECT_EQ(iconPositions(),
+                  (Strings{"Papierkorb=1,1", "Arbeitsplatz=20,90", "Notizen.txt=3,3"}));
+        desktop.items[0].x = 20;
+        desktop.items[2].x = 100;
+    }
 }
 
-TEST(RestoreIconsOn32BitShell, TheShellReceivesExactlyTheTwentyFourByteRecordAndTheName) {
-    FakePlatform os;
-    TForm1 form(os);
-    os.desktop.process.pointerBits = 32;
-    os.desktop.startShell();
-    os.desktop.listView.add("Ab", 0, 0);
-    os.registry.setValue(kIconsKey, "Ab", kRegBinaryType, PositionBytes(-1, 2));
-    form.Button5Click();
-    const std::vector<std::uint8_t> expected = {2, 0, 0, 0, 0x18, 0x00, 0xA3, 0x00, 0,
-                                                0, 0, 0, 0, 0,    0,    0,    0,    0,
-                                                0, 0, 0, 0, 0,    0,    'A',  'b',  0};
-    ASSERT_EQ(os.desktop.listView.findRecords.size(), 1u);
-    EXPECT_EQ(os.desktop.listView.findRecords[0], expected);
-    EXPECT_EQ(os.desktop.listView.items[0].x, -1);
-    EXPECT_EQ(os.desktop.listView.items[0].y, 2);
+TEST_F(IconCommandTest, WithoutADesktopListViewOrItsProcessNothingMoves) {
+    save(u"Papierkorb", 1, 1);
+    RestoreIcons(icons);
+    const WindowId progman = desktop.AddWindow("Progman", 0, 0);
+    desktop.listView =
+        desktop.AddWindow("SysListView32", desktop.AddWindow("SHELLDLL_DefView", progman, 0), 0);
+    desktop.items = {{u"Papierkorb", 20, 10}};
+    RestoreIcons(icons);
+    EXPECT_EQ(iconPositions(), Strings{"Papierkorb=20,10"});
 }
 
 } // namespace

@@ -1,251 +1,305 @@
-#include "tests/unit/ErrorThrownBy.h"
-#include "tests/unit/IconCommandTest.h"
+#include "ErrorThrownBy.h"
+#include "IconCommandTest.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace vevove::fake {
 namespace {
 
-using Strings = std::vector<std::string>;
-
-// Run against a 64-bit shell and, with the same expectations, a 32-bit one.
-class SaveIconsTest : public IconCommandTest, public ::testing::WithParamInterface<int> {
-  protected:
-    SaveIconsTest() {
-        os.desktop.process.pointerBits = GetParam();
-        os.desktop.startShell();
-    }
-};
+using SaveIconsTest = IconCommandOnShellTest;
+using Bytes = std::vector<std::uint8_t>;
 
 INSTANTIATE_TEST_SUITE_P(ShellWidths, SaveIconsTest, ::testing::Values(64, 32));
 
 TEST_P(SaveIconsTest, StoresEveryIconUnderItsTextAsXThenY) {
-    listView().add("Papierkorb", 20, 10);
-    listView().add("Arbeitsplatz", 20, 90);
-    listView().add("Notizen.txt", 1004, 653);
-    form.Button4Click();
+    desktop.items = {{u"Papierkorb", 20, 10}, {u"Arbeitsplatz", 20, 90}, {u"Notizen.txt", 1004, 653}};
+    SaveIcons(icons);
     EXPECT_EQ(savedPositions(),
               (Strings{"Papierkorb=20,10", "Arbeitsplatz=20,90", "Notizen.txt=1004,653"}));
-    ASSERT_EQ(os.registry.values(kIconsKey).size(), 3u);
-    EXPECT_EQ(os.registry.values(kIconsKey)[2].data,
-              (std::vector<std::uint8_t>{0xEC, 0x03, 0, 0, 0x8D, 0x02, 0, 0}));
+    EXPECT_EQ(registry.keys.at(kIconsKey).at(2).data, (Bytes{0xEC, 0x03, 0, 0, 0x8D, 0x02, 0, 0}));
+}
+
+// Each name keeps every UTF-16 unit, so names that an 8-bit code page would
+// have made alike, by "?" or by a look-alike letter, keep their own values.
+TEST_P(SaveIconsTest, NamesInAnyScriptAreStoredUnitForUnit) {
+    const std::vector<std::u16string> names = {
+        u"日本語メモ.txt", u"Ωmega.lnk", u"Omega.lnk", u"Ω1", u"Ж1", u"āpple", u"apple",
+        u"😀 Party", u"Grüße €", std::u16string(u"\xD800x", 2), u"Straße", u"Strasse"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        desktop.items.push_back({names[i], static_cast<std::int32_t>(i), 0});
+    }
+    SaveIcons(icons);
+    const auto& values = registry.keys.at(kIconsKey);
+    ASSERT_EQ(values.size(), names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(values[i].name, names[i]) << Utf8(names[i]);
+    }
 }
 
 TEST_P(SaveIconsTest, AnEmptyDesktopLeavesAnEmptyKey) {
-    os.registry.setValue(kIconsKey, "Alt", kRegBinaryType, PositionBytes(1, 2));
-    form.Button4Click();
-    ASSERT_TRUE(os.registry.hasKey(kIconsKey));
+    save(u"Alt", 1, 2);
+    SaveIcons(icons);
     EXPECT_EQ(savedPositions(), Strings{});
 }
 
+// The registry takes names that differ only in case for one value.
 TEST_P(SaveIconsTest, TheSameTextTwiceKeepsTheHigherIndexWhateverTheCase) {
-    listView().add("Spiele", 1, 1);
-    listView().add("Post", 2, 2);
-    listView().add("SPIELE", 3, 3);
-    listView().add("Post", 4, 4);
-    form.Button4Click();
-    EXPECT_EQ(savedPositions(), (Strings{"Spiele=3,3", "Post=4,4"}));
+    desktop.items = {{u"Spiele", 1, 1}, {u"Post", 2, 2}, {u"SPIELE", 3, 3},
+                     {u"Post", 4, 4},   {u"Жук", 5, 5},  {u"жук", 6, 6}};
+    SaveIcons(icons);
+    EXPECT_EQ(savedPositions(), (Strings{"Spiele=3,3", "Post=4,4", "Жук=6,6"}));
 }
 
 TEST_P(SaveIconsTest, AnEmptyTextGoesToTheUnnamedValue) {
-    listView().add("", 75, 150);
-    listView().add("A", 5, 5);
-    form.Button4Click();
+    desktop.items = {{u"", 75, 150}, {u"A", 5, 5}};
+    SaveIcons(icons);
     EXPECT_EQ(savedPositions(), (Strings{"=75,150", "A=5,5"}));
 }
 
-TEST_P(SaveIconsTest, TextsAreCutTo254Bytes) {
-    const std::string longText = std::string(250, 'x') + "abcdefghij";
-    listView().add(longText, 1, 2);
-    listView().add(std::string(254, 'y'), 3, 4);
-    form.Button4Click();
-    const auto& values = os.registry.values(kIconsKey);
-    ASSERT_EQ(values.size(), 2u);
+// Even where the cut parts a surrogate pair.
+TEST_P(SaveIconsTest, TextsAreCutTo254Units) {
+    const std::u16string longText = std::u16string(250, u'x') + u"abcdefghij";
+    const std::u16string emojiAtTheCut = std::u16string(253, u'y') + u"😀";
+    desktop.items = {{longText, 1, 2}, {std::u16string(254, u'z'), 3, 4}, {emojiAtTheCut, 5, 6}};
+    SaveIcons(icons);
+    const auto& values = registry.keys.at(kIconsKey);
+    ASSERT_EQ(values.size(), 3u);
     EXPECT_EQ(values[0].name, longText.substr(0, 254));
-    EXPECT_EQ(values[1].name, std::string(254, 'y'));
+    EXPECT_EQ(values[1].name, std::u16string(254, u'z'));
+    EXPECT_EQ(values[2].name, emojiAtTheCut.substr(0, 254));
 }
 
 TEST_P(SaveIconsTest, NegativeCoordinatesAreStoredAsTwosComplement) {
-    listView().add("Links oben", -40, -2147483647 - 1);
-    form.Button4Click();
-    ASSERT_EQ(os.registry.values(kIconsKey).size(), 1u);
-    EXPECT_EQ(os.registry.values(kIconsKey)[0].data,
-              (std::vector<std::uint8_t>{0xD8, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80}));
+    desktop.items = {{u"Links oben", -40, -2147483647 - 1}};
+    SaveIcons(icons);
+    EXPECT_EQ(registry.keys.at(kIconsKey).at(0).data,
+              (Bytes{0xD8, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80}));
 }
 
-TEST_P(SaveIconsTest, TextsInTheAnsiCodePageKeepTheirBytes) {
-    listView().add("Gr\xFC\xDF"
-                   "e \x80",
-                   8, 9);
-    form.Button4Click();
-    EXPECT_EQ(savedPositions(), (Strings{"Gr\xFC\xDF"
-                                         "e \x80=8,9"}));
-}
-
+// Values of icons that are gone, and whatever else the key held, go; the
+// value of an icon still there is replaced in place, under the spelling the
+// registry keeps.
 TEST_P(SaveIconsTest, ARemovedIconIsGoneAfterTheNextSave) {
-    listView().add("Bleibt", 1, 1);
-    listView().add("Geht", 2, 2);
-    form.Button4Click();
-    listView().items.pop_back();
-    form.Button4Click();
-    EXPECT_EQ(savedPositions(), Strings{"Bleibt=1,1"});
+    save(u"BLEIBT", 7, 7);
+    desktop.items = {{u"Bleibt", 1, 1}, {u"Geht", 2, 2}};
+    SaveIcons(icons);
+    registry.keys[kIconsKey].push_back({u"Fremd", 1, {'a', 0}});
+    desktop.items.pop_back();
+    desktop.items[0].x = 5;
+    SaveIcons(icons);
+    EXPECT_EQ(savedPositions(), Strings{"BLEIBT=5,1"});
 }
 
-TEST_P(SaveIconsTest, OneBlockServesTheWholeCommandAndTheRecordIsWrittenOnce) {
-    for (int i = 0; i < 20; ++i) {
-        listView().add("Symbol " + std::to_string(i), i, i);
+// More icons than the 4095-byte block could hold side by side: one record
+// and one text area serve them all.
+TEST_P(SaveIconsTest, ManyIconsPassThroughTheOneBlock) {
+    Strings expected;
+    for (int i = 0; i < 30; ++i) {
+        desktop.items.push_back(
+            {u"Symbol " + std::u16string(200, u'x') + char16_t(u'0' + i % 10) +
+                 char16_t(u'A' + i / 10),
+             i, -i});
+        expected.push_back(Utf8(desktop.items.back().text) + "=" + std::to_string(i) + "," +
+                           std::to_string(-i));
     }
-    form.Button4Click();
-    EXPECT_EQ(os.calls.count("VirtualAllocEx"), 1);
-    EXPECT_EQ(os.calls.count("VirtualFreeEx"), 1);
-    // The record, then a zeroed point per icon.
-    EXPECT_EQ(os.calls.count("WriteProcessMemory"), 21);
-    EXPECT_EQ(savedPositions().size(), 20u);
+    SaveIcons(icons);
+    EXPECT_EQ(savedPositions(), expected);
 }
 
-TEST_P(SaveIconsTest, KeysAreTouchedOnlyAfterEveryIconWasRead) {
-    listView().add("A", 1, 1);
-    form.Button4Click();
-    const auto& log = os.calls.log();
-    const auto lastRead = std::find(log.rbegin(), log.rend(), "ReadProcessMemory");
-    const auto deleted = std::find(log.begin(), log.end(), "RegDeleteKeyA");
-    ASSERT_NE(deleted, log.end());
-    // base() is one past the last read.
-    EXPECT_LE(std::distance(log.begin(), lastRead.base()), std::distance(log.begin(), deleted));
-    EXPECT_EQ(Strings(deleted, deleted + 4),
-              (Strings{"RegDeleteKeyA", "RegCreateKeyExA", "RegSetValueExA", "RegCloseKey"}));
+TEST_P(SaveIconsTest, WithoutADesktopListViewOrItsProcessNothingIsStored) {
+    FakeDesktop bare;
+    const WindowId progman = bare.AddWindow("Progman", 0, 0);
+    Desktop withoutShell{bare, bare, registry};
+    SaveIcons(withoutShell);
+    bare.AddWindow("SysListView32", bare.AddWindow("SHELLDLL_DefView", progman, 0), 0);
+    SaveIcons(withoutShell);
+    EXPECT_EQ(registry.keys.count(kIconsKey), 0u);
+    EXPECT_TRUE(bare.openProcesses.empty());
 }
 
-TEST_P(SaveIconsTest, WithoutADesktopNothingIsOpenedOrStored) {
-    FakePlatform bare;
-    TForm1 other(bare);
-    other.Button4Click();
-    EXPECT_FALSE(bare.registry.hasKey(kIconsKey));
-    EXPECT_EQ(bare.calls.count("OpenProcess"), 0);
-}
-
-TEST_P(SaveIconsTest, SaveResolutionWritesTheFileAndThenTheIcons) {
-    form.SettingsPath = kSettingsPath;
-    os.windows.setText(form.Edit1, "1024");
-    os.windows.setText(form.Edit2, "768");
-    listView().add("Papierkorb", 20, 10);
-    form.Button2Click();
-    EXPECT_EQ(os.files.contents(kSettingsPath), "1024\r\n768\r\nmanual\r\n");
-    EXPECT_EQ(savedPositions(), Strings{"Papierkorb=20,10"});
-    const auto& log = os.calls.log();
-    EXPECT_LT(std::find(log.begin(), log.end(), "CloseHandle"),
-              std::find(log.begin(), log.end(), "OpenProcess"));
-}
-
-TEST_P(SaveIconsTest, AFileThatCannotBeWrittenSavesNoIcons) {
-    form.SettingsPath = kSettingsPath;
-    listView().add("Papierkorb", 20, 10);
-    os.calls.failNext("CreateFileA", kErrorAccessDenied);
-    ErrorThrownBy([&] { form.Button2Click(); });
-    EXPECT_FALSE(os.registry.hasKey(kIconsKey));
-    EXPECT_EQ(os.calls.count("OpenProcess"), 0);
-}
-
-// A failure at any copy, at any point of the walk, leaves nothing open and
-// the layout saved before untouched; a failure of a registry call is silent.
-TEST_P(SaveIconsTest, AFailureAtAnyRemoteCallLeavesTheSavedLayoutAndNothingOpen) {
-    listView().add("Eins", 1, 1);
-    listView().add("Zwei", 2, 2);
-    const Strings before = {"Alt=7,7"};
-    for (const char* call : {"OpenProcess", "IsWow64Process", "VirtualAllocEx",
-                             "WriteProcessMemory", "ReadProcessMemory"}) {
-        for (int skipped = 0; skipped < 4; ++skipped) {
-            os.registry.deleteKey(kHkeyCurrentUser, kIconsKey);
-            os.registry.setValue(kIconsKey, "Alt", kRegBinaryType, PositionBytes(7, 7));
-            os.calls.clearLog();
-            os.calls.failNext(call, kErrorAccessDenied, skipped);
+// A failure at any copy, at any point of the walk (the last read of the last
+// icon included), reports the system error, leaves nothing open and the
+// layout saved before untouched.
+TEST_P(SaveIconsTest, AFailedRemoteCallLeavesTheSavedLayoutAndNothingOpen) {
+    desktop.items = {{u"Eins", 1, 1}, {u"Zwei", 2, 2}};
+    for (const char* operation : {"Open", "Write", "Read"}) {
+        for (int skipped = 0; skipped < 3; ++skipped) {
+            SCOPED_TRACE(std::string(operation) + " after " + std::to_string(skipped));
+            registry.keys.clear();
+            save(u"Alt", 7, 7);
+            desktop.failures.FailNext(operation, kErrorAccessDenied, skipped);
+            bool raised = false;
             try {
-                form.Button4Click();
+                SaveIcons(icons);
             } catch (const Error& error) {
-                EXPECT_EQ(error.systemCode(), kErrorAccessDenied) << call << " " << skipped;
-                EXPECT_EQ(savedPositions(), before) << call << " " << skipped;
-                EXPECT_EQ(os.calls.count("RegDeleteKeyA"), 0) << call << " " << skipped;
+                raised = true;
+                EXPECT_EQ(error.systemCode(), kErrorAccessDenied);
             }
-            os.calls.clearFailures();
-            EXPECT_TRUE(os.desktop.process.blocks().empty()) << call << " " << skipped;
-            EXPECT_EQ(os.handles.openHandles(), Strings{}) << call << " " << skipped;
+            EXPECT_EQ(raised, desktop.failures.Fired(operation));
+            EXPECT_EQ(savedPositions(),
+                      raised ? Strings{"Alt=7,7"} : (Strings{"Eins=1,1", "Zwei=2,2"}));
+            desktop.failures.Clear();
+            EXPECT_TRUE(desktop.blocks.empty());
+            EXPECT_TRUE(desktop.openProcesses.empty());
         }
     }
 }
 
 TEST_P(SaveIconsTest, ABlockThatCannotBeReleasedIsReportedWithTheLayoutSaved) {
-    listView().add("Eins", 1, 1);
-    os.calls.failNext("VirtualFreeEx", kErrorAccessDenied);
-    const Error error = ErrorThrownBy([&] { form.Button4Click(); });
+    desktop.items = {{u"Eins", 1, 1}};
+    desktop.failures.FailNext("Close", kErrorAccessDenied);
+    const Error error = ErrorThrownBy([&] { SaveIcons(icons); });
     EXPECT_EQ(error.systemCode(), kErrorAccessDenied);
     EXPECT_EQ(savedPositions(), Strings{"Eins=1,1"});
-    EXPECT_EQ(os.handles.openHandles(), Strings{});
+    EXPECT_TRUE(desktop.openProcesses.empty());
     // The shell keeps the block; nothing more can be done about it.
-    EXPECT_EQ(os.desktop.process.blocks().size(), 1u);
-    os.desktop.process.release(os.desktop.process.blocks().begin()->first);
+    EXPECT_EQ(desktop.blocks.size(), 1u);
+    desktop.blocks.clear();
 }
 
-TEST_P(SaveIconsTest, RegistryFailuresAreSilent) {
-    listView().add("Eins", 1, 1);
-    listView().add("Zwei", 2, 2);
-    os.registry.setValue(kIconsKey, "Alt", kRegBinaryType, PositionBytes(7, 7));
-
-    os.calls.failNext("RegDeleteKeyA", kErrorAccessDenied);
-    form.Button4Click();
-    EXPECT_EQ(savedPositions(), (Strings{"Alt=7,7", "Eins=1,1", "Zwei=2,2"}));
-
-    os.calls.failNext("RegSetValueExA", kErrorAccessDenied);
-    form.Button4Click();
-    EXPECT_EQ(savedPositions(), Strings{"Zwei=2,2"});
-
-    os.calls.failNext("RegCreateKeyExA", kErrorAccessDenied);
-    form.Button4Click();
-    EXPECT_FALSE(os.registry.hasKey(kIconsKey));
+// The new values are written before the values of icons that are gone are
+// removed, so a failure at any step leaves every position saved before, the
+// old or the new one, and the failure is reported; a failed enumeration only
+// leaves a gone icon's value in place.
+TEST_P(SaveIconsTest, RegistryFailuresAreReportedAndTheLayoutIsNeverEmptier) {
+    struct Case {
+        const char* operation;
+        int skipped;
+        bool raises;
+        Strings saved;
+    };
+    const Case cases[] = {
+        {"CreateKey", 0, true, {"Geht=7,7", "Zwei=9,9"}},
+        {"SetValue", 0, true, {"Geht=7,7", "Zwei=9,9"}},
+        {"SetValue", 1, true, {"Geht=7,7", "Zwei=9,9", "Eins=1,1"}},
+        {"DeleteValue", 0, true, {"Geht=7,7", "Zwei=2,2", "Eins=1,1"}},
+        {"Values", 0, false, {"Geht=7,7", "Zwei=2,2", "Eins=1,1"}},
+    };
+    desktop.items = {{u"Eins", 1, 1}, {u"Zwei", 2, 2}};
+    for (const Case& step : cases) {
+        SCOPED_TRACE(std::string(step.operation) + " after " + std::to_string(step.skipped));
+        registry.keys.clear();
+        save(u"Geht", 7, 7);
+        save(u"Zwei", 9, 9);
+        registry.failures.FailNext(step.operation, kErrorDiskFull, step.skipped);
+        const std::string raised = RaisedBy(SaveIcons, icons);
+        EXPECT_TRUE(registry.failures.Fired(step.operation));
+        EXPECT_EQ(raised, step.raises ? "Systemfehler.  Code: 112.\r\n" +
+                                            FakeSystemText(kErrorDiskFull)
+                                      : "");
+        EXPECT_EQ(savedPositions(), step.saved);
+        registry.failures.Clear();
+    }
 }
 
 TEST_P(SaveIconsTest, AShellWiderThanTheProgramIsRefusedClearly) {
-    os.pointerBits = 32;
-    listView().add("Eins", 1, 1);
+    desktop.programPointerBits = 32;
+    desktop.items = {{u"Eins", 1, 1}};
     if (GetParam() == 32) {
-        form.Button4Click();
+        SaveIcons(icons);
         EXPECT_EQ(savedPositions(), Strings{"Eins=1,1"});
         return;
     }
-    const Error error = ErrorThrownBy([&] { form.Button4Click(); });
+    const Error error = ErrorThrownBy([&] { SaveIcons(icons); });
     EXPECT_EQ(error.kind(), ErrorKind::Unsupported);
-    EXPECT_STREQ(error.what(), kShellTooWideText);
-    EXPECT_EQ(os.calls.count("SendMessageA"), 0);
-    EXPECT_FALSE(os.registry.hasKey(kIconsKey));
+    EXPECT_STREQ(error.what(),
+                 "Die Desktop-Symbole einer 64-Bit-Shell erreicht nur das 64-Bit-Programm");
+    EXPECT_EQ(registry.keys.count(kIconsKey), 0u);
+    EXPECT_TRUE(desktop.itemRecords.empty());
 }
 
-TEST(SaveIconsWithoutOwner, AListViewOfNoProcessIsLeftAlone) {
-    FakePlatform os;
-    TForm1 form(os);
-    const WindowHandle progman = os.desktop.addWindow("Progman", 0, 0);
-    os.desktop.addWindow("SysListView32", os.desktop.addWindow("SHELLDLL_DefView", progman, 0), 0);
-    form.Button4Click();
-    form.Button5Click();
-    EXPECT_EQ(os.calls.count("GetWindowThreadProcessId"), 2);
-    EXPECT_EQ(os.calls.count("OpenProcess"), 0);
-    EXPECT_FALSE(os.registry.hasKey(kIconsKey));
+// However far the save got, a list view that stops answering ends it with the
+// box and leaves the layout saved before; the block stays with the shell,
+// which may still write into it, until the list view answers again, and the
+// next command then releases it and works.
+TEST_P(SaveIconsTest, AShellThatStopsAnsweringKeepsTheLayoutAndTheBlockUntilItAnswers) {
+    desktop.items = {{u"Eins", 1, 1}, {u"Zwei", 2, 2}};
+    for (int answered = 0; answered <= 5; ++answered) {
+        SCOPED_TRACE("answered " + std::to_string(answered));
+        registry.keys.clear();
+        save(u"Alt", 7, 7);
+        desktop.failures.FailNext("Answer", 0, answered);
+        const std::string raised = RaisedBy(SaveIcons, icons);
+        EXPECT_EQ(raised, desktop.failures.Fired("Answer") ? kNoAnswer : "");
+        if (raised.empty()) {
+            EXPECT_EQ(savedPositions(), (Strings{"Eins=1,1", "Zwei=2,2"}));
+            continue;
+        }
+        EXPECT_EQ(savedPositions(), Strings{"Alt=7,7"});
+        EXPECT_EQ(desktop.blocks.size(), 1u);
+        EXPECT_EQ(desktop.openProcesses.size(), 1u);
+        desktop.failures.Clear();
+        desktop.answering = true;
+        SaveIcons(icons);
+        EXPECT_EQ(savedPositions(), (Strings{"Eins=1,1", "Zwei=2,2"}));
+        EXPECT_TRUE(desktop.unanswered.empty());
+        EXPECT_TRUE(desktop.blocks.empty());
+    }
 }
 
-TEST(SaveIconsOn32BitShell, TheShellReceivesExactlyTheFortyByteRecord) {
-    FakePlatform os;
-    TForm1 form(os);
-    os.desktop.process.pointerBits = 32;
-    os.desktop.startShell();
-    os.desktop.listView.add("A", 1, 2);
-    form.Button4Click();
-    const auto& records = os.desktop.listView.itemRecords;
-    ASSERT_EQ(records.size(), 1u);
-    const std::vector<std::uint8_t> expected = {
+// The next command first asks the list view: while it still does not answer,
+// the command ends with the box at once, opening nothing.
+TEST_P(SaveIconsTest, WhileTheShellStillDoesNotAnswerEveryCommandEndsWithTheBox) {
+    desktop.items = {{u"Eins", 1, 1}};
+    desktop.answering = false;
+    EXPECT_EQ(RaisedBy(SaveIcons, icons), kNoAnswer);
+    EXPECT_EQ(RaisedBy(RestoreIcons, icons), kNoAnswer);
+    EXPECT_EQ(RaisedBy(SaveIcons, icons), kNoAnswer);
+    EXPECT_EQ(desktop.blocks.size(), 1u);
+    EXPECT_EQ(registry.keys.count(kIconsKey), 0u);
+    desktop.answering = true;
+    SaveIcons(icons);
+    EXPECT_EQ(savedPositions(), Strings{"Eins=1,1"});
+}
+
+// When the program ends: released once the list view answers, kept while it
+// does not (the system closes our handle to the shell as the program ends).
+TEST_P(SaveIconsTest, AtTheEndThePendingBlockIsReleasedOnlyIfTheShellAnswers) {
+    desktop.items = {{u"Eins", 1, 1}};
+    ReleaseWhenAnswered(icons);
+    desktop.failures.FailNext("Answer", 0, 2);
+    EXPECT_EQ(RaisedBy(SaveIcons, icons), kNoAnswer);
+    ReleaseWhenAnswered(icons);
+    EXPECT_EQ(desktop.blocks.size(), 1u);
+    desktop.answering = true;
+    ReleaseWhenAnswered(icons);
+    EXPECT_TRUE(desktop.blocks.empty());
+    EXPECT_TRUE(desktop.unanswered.empty());
+
+    desktop.answering = false;
+    EXPECT_EQ(RaisedBy(SaveIcons, icons), kNoAnswer);
+    ReleaseWhenAnswered(icons);
+    EXPECT_EQ(desktop.blocks.size(), 1u);
+    desktop.openProcesses.clear();
+    desktop.blocks.clear();
+}
+
+// A list view that is gone handles nothing any more: its block is released
+// without waiting for an answer that cannot come.
+TEST_P(SaveIconsTest, ThePendingBlockOfAShellThatIsGoneIsReleased) {
+    desktop.items = {{u"Eins", 1, 1}};
+    desktop.answering = false;
+    EXPECT_EQ(RaisedBy(SaveIcons, icons), kNoAnswer);
+    // The shell's windows are gone, and with them the messages that waited.
+    desktop.windows.clear();
+    desktop.unanswered.clear();
+    desktop.StartShell();
+    desktop.answering = true;
+    SaveIcons(icons);
+    EXPECT_EQ(savedPositions(), Strings{"Eins=1,1"});
+}
+
+TEST_F(IconCommandTest, OnA32BitShellTheListViewReceivesExactlyTheFortyByteRecord) {
+    desktop.shellPointerBits = 32;
+    desktop.StartShell();
+    desktop.items = {{u"A", 1, 2}};
+    SaveIcons(icons);
+    const Bytes expected = {
         0,    0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0x28, 0x00, 0xA3, 0x00, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+        0x30, 0x00, 0xA3, 0x00, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
     };
-    EXPECT_EQ(records[0], expected);
+    EXPECT_EQ(desktop.itemRecords, std::vector<Bytes>{expected});
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "resolution/SettingsLines.h"
+#include "SettingsLines.h"
 
 #include <gtest/gtest.h>
 

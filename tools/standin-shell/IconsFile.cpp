@@ -1,11 +1,13 @@
 #include "IconsFile.h"
 
+#include "Utf8.h"
+
 #include <fstream>
 #include <stdexcept>
 
 namespace {
 
-DesktopIcon ParseLine(const std::string& line, int number) {
+DesktopIcon ParseLine(const std::string& line, int number, IconsFileEncoding encoding) {
     const std::size_t first = line.find('\t');
     const std::size_t second = first == std::string::npos ? first : line.find('\t', first + 1);
     if (second == std::string::npos) {
@@ -15,12 +17,15 @@ DesktopIcon ParseLine(const std::string& line, int number) {
     icon.x = std::stoi(line.substr(0, first));
     icon.y = std::stoi(line.substr(first + 1, second - first - 1));
     icon.text = line.substr(second + 1);
+    if (encoding == IconsFileEncoding::Utf8 && !IsUtf8(icon.text)) {
+        throw std::runtime_error("line " + std::to_string(number) + ": the text is not UTF-8");
+    }
     return icon;
 }
 
 } // namespace
 
-std::vector<DesktopIcon> ReadIconsFile(const std::string& path) {
+std::vector<DesktopIcon> ReadIconsFile(const std::string& path, IconsFileEncoding encoding) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         throw std::runtime_error("cannot open " + path);
@@ -36,7 +41,7 @@ std::vector<DesktopIcon> ReadIconsFile(const std::string& path) {
         if (line.empty() || line[0] == '#') {
             continue;
         }
-        icons.push_back(ParseLine(line, number));
+        icons.push_back(ParseLine(line, number, encoding));
     }
     return icons;
 }

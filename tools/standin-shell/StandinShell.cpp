@@ -3,10 +3,16 @@
 // "SHELLDLL_DefView" and that one's child, a comctl32 "SysListView32" in icon
 // view holding the icons of a text file. With --workerw the view hangs under a
 // "WorkerW" window instead, behind an empty "WorkerW", and "Progman" has no
-// children, as on Windows 10. Icons can be dragged with the mouse.
+// children, as on Windows 10. With --unicode it is built as Explorer builds a
+// real desktop: all its windows are Unicode windows, the icons file is UTF-8,
+// the list view's items carry no texts but ask the "SHELLDLL_DefView" for them
+// (LVN_GETDISPINFOW), and icons can be renamed in place as there. Icons can be
+// dragged with the mouse. StandinCommands.h lists the messages it answers for
+// the tests, among them one that makes it stop answering for a while.
 //
-//   StandinShell.exe ICONS-FILE [--auto-arrange] [--workerw] [--report FILE]
+//   StandinShell.exe ICONS-FILE [--unicode] [--auto-arrange] [--workerw] [--report FILE]
 #include "IconsFile.h"
+#include "ShellNames.h"
 #include "StandinCommands.h"
 
 #include <commctrl.h>
@@ -23,19 +29,23 @@ namespace {
 
 struct Options {
     std::string iconsFile;
+    bool unicode = false;
     bool autoArrange = false;
     bool underWorkerW = false;
     std::string reportFile;
 };
 
 HWND g_listView = nullptr;
+bool g_unicode = false;
 std::string g_reportFile;
 
 Options ParseOptions(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--auto-arrange") {
+        if (argument == "--unicode") {
+            options.unicode = true;
+        } else if (argument == "--auto-arrange") {
             options.autoArrange = true;
         } else if (argument == "--workerw") {
             options.underWorkerW = true;
@@ -48,10 +58,28 @@ Options ParseOptions(int argc, char** argv) {
         }
     }
     if (options.iconsFile.empty()) {
-        throw std::runtime_error(
-            "usage: StandinShell ICONS-FILE [--auto-arrange] [--workerw] [--report FILE]");
+        throw std::runtime_error("usage: StandinShell ICONS-FILE [--unicode] [--auto-arrange] "
+                                 "[--workerw] [--report FILE]");
     }
     return options;
+}
+
+LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return g_unicode ? DefWindowProcW(window, message, wParam, lParam)
+                     : DefWindowProcA(window, message, wParam, lParam);
+}
+
+// In --unicode mode the texts are the shell view's names, in UTF-8.
+std::string ItemText(int item) {
+    if (g_unicode) {
+        return NameAsUtf8(item);
+    }
+    char text[1024] = {};
+    LVITEMA record = {};
+    record.pszText = text;
+    record.cchTextMax = sizeof text;
+    SendMessageA(g_listView, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&record));
+    return text;
 }
 
 bool WriteReport() {
@@ -61,16 +89,18 @@ bool WriteReport() {
     }
     const int count = static_cast<int>(SendMessageA(g_listView, LVM_GETITEMCOUNT, 0, 0));
     for (int item = 0; item < count; ++item) {
-        char text[1024] = {};
-        LVITEMA record = {};
-        record.pszText = text;
-        record.cchTextMax = sizeof text;
-        SendMessageA(g_listView, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&record));
         POINT point = {};
         SendMessageA(g_listView, LVM_GETITEMPOSITION, item, reinterpret_cast<LPARAM>(&point));
-        std::fprintf(report, "%ld\t%ld\t%s\n", point.x, point.y, text);
+        std::fprintf(report, "%ld\t%ld\t%s\n", point.x, point.y, ItemText(item).c_str());
     }
     return std::fclose(report) == 0;
+}
+
+bool RemoveIcon(int item) {
+    if (g_unicode) {
+        return RemoveNamedItem(g_listView, item);
+    }
+    return SendMessageA(g_listView, LVM_DELETEITEM, item, 0) != 0;
 }
 
 // A drag started on an icon ends where the mouse button is let go.
@@ -94,6 +124,23 @@ void EndDrag(LPARAM where, HWND from) {
     ReleaseCapture();
 }
 
+// The name requests and the end of a rename come only in --unicode mode, whose
+// items have callback texts and whose list view allows editing them.
+LRESULT Notify(NMHDR& header) {
+    switch (header.code) {
+    case LVN_BEGINDRAG:
+        BeginDrag(reinterpret_cast<NMLISTVIEW&>(header));
+        return 0;
+    case LVN_GETDISPINFOW:
+        AnswerNameRequest(reinterpret_cast<NMLVDISPINFOW&>(header));
+        return 0;
+    case LVN_ENDLABELEDITW:
+        return RenameItem(reinterpret_cast<NMLVDISPINFOW&>(header)) ? TRUE : FALSE;
+    default:
+        return 0;
+    }
+}
+
 LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
@@ -102,17 +149,14 @@ LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         }
         return 0;
     case WM_NOTIFY:
-        if (reinterpret_cast<NMHDR*>(lParam)->code == LVN_BEGINDRAG) {
-            BeginDrag(*reinterpret_cast<NMLISTVIEW*>(lParam));
-        }
-        return 0;
+        return Notify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_LBUTTONUP:
         if (g_draggedItem >= 0) {
             EndDrag(lParam, window);
         }
         return 0;
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefaultProc(window, message, wParam, lParam);
     }
 }
 
@@ -128,42 +172,70 @@ LRESULT CALLBACK TopProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     case kStandinMoveIcon:
         return SendMessageA(g_listView, LVM_SETITEMPOSITION, wParam, lParam);
     case kStandinRemoveIcon:
-        return SendMessageA(g_listView, LVM_DELETEITEM, wParam, 0);
+        return RemoveIcon(static_cast<int>(wParam)) ? 1 : 0;
+    case kStandinHang:
+        Sleep(static_cast<DWORD>(wParam));
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefaultProc(window, message, wParam, lParam);
     }
 }
 
-void RegisterClasses(HINSTANCE instance) {
-    WNDCLASSA top = {};
-    top.lpfnWndProc = TopProc;
-    top.hInstance = instance;
-    top.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    top.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_DESKTOP + 1);
-    for (const char* name : {"Progman", "WorkerW"}) {
-        top.lpszClassName = name;
-        RegisterClassA(&top);
+// The class names and titles are ASCII, so the same in either kind of window.
+std::wstring Wide(const char* ascii) {
+    return std::wstring(ascii, ascii + std::strlen(ascii));
+}
+
+void RegisterWindowClass(const char* name, WNDPROC procedure, HINSTANCE instance) {
+    const HCURSOR cursor = LoadCursor(nullptr, IDC_ARROW);
+    const auto background = reinterpret_cast<HBRUSH>(COLOR_DESKTOP + 1);
+    if (g_unicode) {
+        const std::wstring wideName = Wide(name);
+        WNDCLASSW windowClass = {};
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = cursor;
+        windowClass.hbrBackground = background;
+        windowClass.lpszClassName = wideName.c_str();
+        RegisterClassW(&windowClass);
+    } else {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = cursor;
+        windowClass.hbrBackground = background;
+        windowClass.lpszClassName = name;
+        RegisterClassA(&windowClass);
     }
-    WNDCLASSA view = top;
-    view.lpfnWndProc = ViewProc;
-    view.lpszClassName = "SHELLDLL_DefView";
-    RegisterClassA(&view);
+}
+
+HWND CreateDesktopWindow(const char* className, const char* title, DWORD style, HWND parent,
+                         HINSTANCE instance) {
+    RECT area = {0, 0, 640, 480};
+    if (parent != nullptr) {
+        GetClientRect(parent, &area);
+    }
+    if (g_unicode) {
+        return CreateWindowExW(0, Wide(className).c_str(), Wide(title).c_str(), style, 0, 0,
+                               area.right, area.bottom, parent, nullptr, instance, nullptr);
+    }
+    return CreateWindowExA(0, className, title, style, 0, 0, area.right, area.bottom, parent,
+                           nullptr, instance, nullptr);
 }
 
 HWND CreateTop(const char* className, bool visible, HINSTANCE instance) {
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0);
-    return CreateWindowExA(0, className, "Stand-in desktop", style, 0, 0, 640, 480, nullptr,
-                           nullptr, instance, nullptr);
+    return CreateDesktopWindow(className, "Stand-in desktop", style, nullptr, instance);
 }
 
-void FillListView(const Options& options) {
-    HIMAGELIST images = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1);
-    ImageList_AddIcon(images, LoadIcon(nullptr, IDI_APPLICATION));
-    SendMessageA(g_listView, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
-    const std::vector<DesktopIcon> icons = ReadIconsFile(options.iconsFile);
+void InsertItems(const std::vector<DesktopIcon>& icons) {
+    if (g_unicode) {
+        InsertNamedItems(g_listView, icons);
+        return;
+    }
     for (std::size_t index = 0; index < icons.size(); ++index) {
         LVITEMA item = {};
         item.mask = LVIF_TEXT | LVIF_IMAGE;
@@ -171,6 +243,15 @@ void FillListView(const Options& options) {
         item.pszText = const_cast<char*>(icons[index].text.c_str());
         SendMessageA(g_listView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
+}
+
+void FillListView(const Options& options) {
+    HIMAGELIST images = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1);
+    ImageList_AddIcon(images, LoadIcon(nullptr, IDI_APPLICATION));
+    SendMessageA(g_listView, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
+    const std::vector<DesktopIcon> icons = ReadIconsFile(
+        options.iconsFile, g_unicode ? IconsFileEncoding::Utf8 : IconsFileEncoding::Ansi);
+    InsertItems(icons);
     // Placed once the view has been laid out and painted, which arranges the
     // icons once.
     UpdateWindow(GetAncestor(g_listView, GA_ROOT));
@@ -181,6 +262,9 @@ void FillListView(const Options& options) {
 }
 
 void BuildDesktop(const Options& options, HINSTANCE instance) {
+    RegisterWindowClass("Progman", TopProc, instance);
+    RegisterWindowClass("WorkerW", TopProc, instance);
+    RegisterWindowClass("SHELLDLL_DefView", ViewProc, instance);
     HWND top = nullptr;
     if (options.underWorkerW) {
         CreateTop("Progman", false, instance);
@@ -189,15 +273,26 @@ void BuildDesktop(const Options& options, HINSTANCE instance) {
     } else {
         top = CreateTop("Progman", true, instance);
     }
-    RECT client = {};
-    GetClientRect(top, &client);
-    HWND view = CreateWindowExA(0, "SHELLDLL_DefView", "", WS_CHILD | WS_VISIBLE, 0, 0,
-                                client.right, client.bottom, top, nullptr, instance, nullptr);
-    const DWORD style =
-        WS_CHILD | WS_VISIBLE | LVS_ICON | (options.autoArrange ? LVS_AUTOARRANGE : 0);
-    g_listView = CreateWindowExA(0, WC_LISTVIEWA, "FolderView", style, 0, 0, client.right,
-                                 client.bottom, view, nullptr, instance, nullptr);
+    HWND view = CreateDesktopWindow("SHELLDLL_DefView", "", WS_CHILD | WS_VISIBLE, top, instance);
+    const DWORD style = WS_CHILD | WS_VISIBLE | LVS_ICON |
+                        (options.autoArrange ? LVS_AUTOARRANGE : 0) |
+                        (options.unicode ? LVS_EDITLABELS : 0);
+    g_listView = CreateDesktopWindow(WC_LISTVIEWA, "FolderView", style, view, instance);
     FillListView(options);
+}
+
+int PumpMessages() {
+    MSG message;
+    while ((g_unicode ? GetMessageW(&message, nullptr, 0, 0)
+                      : GetMessageA(&message, nullptr, 0, 0)) > 0) {
+        TranslateMessage(&message);
+        if (g_unicode) {
+            DispatchMessageW(&message);
+        } else {
+            DispatchMessageA(&message);
+        }
+    }
+    return 0;
 }
 
 } // namespace
@@ -205,19 +300,14 @@ void BuildDesktop(const Options& options, HINSTANCE instance) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     try {
         const Options options = ParseOptions(__argc, __argv);
+        g_unicode = options.unicode;
         g_reportFile = options.reportFile;
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&controls);
-        RegisterClasses(instance);
         BuildDesktop(options, instance);
     } catch (const std::exception& error) {
         MessageBoxA(nullptr, error.what(), "Stand-in desktop", MB_ICONERROR);
         return 1;
     }
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return 0;
+    return PumpMessages();
 }

@@ -71,26 +71,27 @@ MainWindowControls FindControls(HWND mainWindow) {
                                  " single-line edit boxes, not 2");
     }
     MainWindowControls controls{};
-    controls.Edit1 = edits[0];
-    controls.Edit2 = edits[1];
-    controls.Memo1 = children.only("multi-line edit boxes", [](HWND window) {
+    controls.width = edits[0];
+    controls.height = edits[1];
+    controls.settingsLines = children.only("multi-line edit boxes", [](HWND window) {
         return ClassName(window) == "Edit" && IsMultiLine(window);
     });
-    controls.CheckBox1 = children.only("check boxes \"Auto\"", [](HWND window) {
+    controls.autoBox = children.only("check boxes \"Auto\"", [](HWND window) {
         return Is("Button", "Auto")(window) && IsCheckBox(window);
     });
-    controls.Button1 =
+    controls.restoreResolution =
         children.only("buttons \"Restore resolution\"", IsPushButton("Restore resolution"));
-    controls.Button2 =
+    controls.saveResolution =
         children.only("buttons \"Save resolution\"", IsPushButton("Save resolution"));
-    controls.Button4 = children.only("buttons \"Save Icons\"", IsPushButton("Save Icons"));
-    controls.Button5 = children.only("buttons \"Restore Icons\"", IsPushButton("Restore Icons"));
-    controls.BitBtn1 = children.only("buttons \"Help\"", IsPushButton("Help"));
-    controls.BitBtn2 = children.only("buttons \"Quit\"", IsPushButton("Quit"));
-    controls.BitBtn3 = children.only("buttons without caption", IsPushButton(""));
-    controls.Label1 = children.only("labels \"X\"", Is("Static", "X"));
-    controls.Label2 = children.only("labels \"Width\"", Is("Static", "Width"));
-    controls.Label3 = children.only("labels \"Height\"", Is("Static", "Height"));
+    controls.saveIcons = children.only("buttons \"Save Icons\"", IsPushButton("Save Icons"));
+    controls.restoreIcons =
+        children.only("buttons \"Restore Icons\"", IsPushButton("Restore Icons"));
+    controls.help = children.only("buttons \"Help\"", IsPushButton("Help"));
+    controls.quit = children.only("buttons \"Quit\"", IsPushButton("Quit"));
+    controls.moreSoftware = children.only("buttons without caption", IsPushButton(""));
+    controls.times = children.only("labels \"X\"", Is("Static", "X"));
+    controls.widthLabel = children.only("labels \"Width\"", Is("Static", "Width"));
+    controls.heightLabel = children.only("labels \"Height\"", Is("Static", "Height"));
     return controls;
 }
 

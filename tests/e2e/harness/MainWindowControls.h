@@ -8,20 +8,20 @@
 namespace e2e {
 
 struct MainWindowControls {
-    HWND Edit1;     // width
-    HWND Edit2;     // height
-    HWND Memo1;     // hidden multi-line edit box
-    HWND CheckBox1; // "Auto"
-    HWND Button1;   // "Restore resolution"
-    HWND Button2;   // "Save resolution"
-    HWND Button4;   // "Save Icons"
-    HWND Button5;   // "Restore Icons"
-    HWND BitBtn1;   // "Help"
-    HWND BitBtn2;   // "Quit"
-    HWND BitBtn3;   // glyph only, no caption
-    HWND Label1;    // "X"
-    HWND Label2;    // "Width"
-    HWND Label3;    // "Height"
+    HWND width;             // edit box
+    HWND height;            // edit box
+    HWND settingsLines;     // hidden multi-line edit box
+    HWND autoBox;           // check box "Auto"
+    HWND restoreResolution; // "Restore resolution"
+    HWND saveResolution;    // "Save resolution"
+    HWND saveIcons;         // "Save Icons"
+    HWND restoreIcons;      // "Restore Icons"
+    HWND help;              // "Help"
+    HWND quit;              // "Quit"
+    HWND moreSoftware;      // glyph only, no caption
+    HWND times;             // label "X"
+    HWND widthLabel;        // label "Width"
+    HWND heightLabel;       // label "Height"
 };
 
 // Throws std::runtime_error naming the first control that is missing or found

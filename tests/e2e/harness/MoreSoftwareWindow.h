@@ -5,12 +5,8 @@
 
 namespace e2e {
 
-// Clicks the glyph button and waits for the window of class TFormFreeware;
+// Clicks the glyph button and waits for the more-software window to show;
 // throws when it does not show.
 HWND OpenMoreSoftware(DWORD processId, HWND glyphButton);
-
-// A design value of the window's layout as the program must show it on this
-// screen: scaled by the measured text height of its 11-pixel "Tahoma" / 13.
-int OnMoreSoftwareScreen(int designValue);
 
 } // namespace e2e

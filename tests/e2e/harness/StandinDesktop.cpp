@@ -4,7 +4,7 @@
 
 #include "harness/Wait.h"
 
-#include "tools/standin-shell/StandinCommands.h"
+#include "StandinCommands.h"
 
 #include <cstdio>
 #include <fstream>

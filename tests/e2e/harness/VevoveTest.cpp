@@ -3,6 +3,8 @@
 #include "harness/ProgramWindows.h"
 #include "harness/SettingsFile.h"
 
+#include "WindowClasses.h"
+
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -23,9 +25,10 @@ void VevoveTest::Launch(const VevoveProcess::Options& options) {
 }
 
 void VevoveTest::WaitForMainWindow() {
-    mainWindow_ = WaitForVisibleWindow(vevove_->id(), "TForm1");
+    mainWindow_ = WaitForVisibleWindow(vevove_->id(), vevove::kMainWindowClass);
     if (!mainWindow_) {
-        throw std::runtime_error("the main window (class TForm1) did not show");
+        throw std::runtime_error(std::string("the main window (class ") + vevove::kMainWindowClass +
+                                 ") did not show");
     }
     controls_ = FindControls(mainWindow_);
 }
@@ -36,10 +39,10 @@ void VevoveTest::Start(const VevoveProcess::Options& options) {
 }
 
 HWND VevoveTest::ApplicationWindow() const {
-    const std::vector<HWND> windows = TopLevelWindows(vevove_->id(), "TApplication");
+    const std::vector<HWND> windows = TopLevelWindows(vevove_->id(), vevove::kApplicationClass);
     if (windows.size() != 1) {
         throw std::runtime_error("Vevove has " + std::to_string(windows.size()) +
-                                 " application windows (class TApplication)");
+                                 " application windows (class " + vevove::kApplicationClass + ")");
     }
     return windows.front();
 }

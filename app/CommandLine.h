@@ -1,0 +1,41 @@
+// The switches for unattended use: Vevove.exe /restoreresolution /restoreicons
+// runs those commands in that order without a window.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vevove {
+
+enum class Switch { SaveIcons, RestoreIcons, RestoreResolution };
+
+struct CommandLine {
+    enum class Kind {
+        Window,   // no argument: the program as usual
+        Commands, // switches to run in the order given
+        Usage,    // "/?" or "/help"
+        Invalid,  // an unknown switch or an argument that is not one
+    };
+    Kind kind = Kind::Window;
+    std::vector<Switch> switches;
+    std::string invalidArgument;
+};
+
+// Reads the arguments after the program's name. A switch starts with "/" or
+// "-" and is named without regard to case; the first argument that is no
+// switch makes the whole line invalid, and a request for the usage wins over
+// the commands beside it.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The switch as the usage writes it: "/saveicons".
+std::string SwitchName(Switch command);
+
+// The usage, in lines ended by CR LF.
+std::string UsageText();
+
+// Exit codes of a command-line run.
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitInvalidArguments = 2;
+
+} // namespace vevove

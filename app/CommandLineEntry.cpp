@@ -1,0 +1,94 @@
+#include "CommandLineEntry.h"
+
+#include "CommandLine.h"
+#include "CommandLineRun.h"
+#include "Console.h"
+#include "ScopeGuard.h"
+#include "Win32Display.h"
+#include "Win32IconRegistry.h"
+#include "Win32RemoteMemory.h"
+#include "Win32SettingsStorage.h"
+#include "Win32ShellWindows.h"
+
+#include <windows.h>
+
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vevove {
+
+namespace {
+
+struct FreeWithLocalFree {
+    void operator()(LPWSTR* arguments) const { LocalFree(arguments); }
+};
+
+std::string Convert(UINT codePage, const std::wstring& text) {
+    const int length = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string converted(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), converted.data(),
+                        length, nullptr, nullptr);
+    return converted;
+}
+
+std::wstring Utf16FromUtf8(const std::string& text) {
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring converted(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), converted.data(),
+                        length);
+    return converted;
+}
+
+// The arguments after the program's name, split by the system's rules, in
+// UTF-8: no character is lost on the way to the parser, so none that the ANSI
+// code page lacks can become "?" and make "/?" of an argument.
+std::vector<std::string> ArgumentsInUtf8() {
+    int count = 0;
+    const std::unique_ptr<LPWSTR, FreeWithLocalFree> arguments(
+        CommandLineToArgvW(GetCommandLineW(), &count));
+    std::vector<std::string> converted;
+    for (int at = 1; arguments != nullptr && at < count; ++at) {
+        converted.push_back(Convert(CP_UTF8, arguments.get()[at]));
+    }
+    return converted;
+}
+
+// The special-folder lookup of the settings file runs in the same COM
+// apartment as in the window's run.
+int RunWithoutWindow(const CommandLine& line) {
+    const bool comInitialized = SUCCEEDED(CoInitialize(nullptr));
+    const ScopeGuard uninitializeCom([comInitialized] {
+        if (comInitialized) {
+            CoUninitialize();
+        }
+    });
+    Win32SettingsStorage storage;
+    Win32Display display;
+    Win32ShellWindows shellWindows;
+    Win32RemoteMemory remoteMemory;
+    Win32IconRegistry registry;
+    Desktop desktop{shellWindows, remoteMemory, registry};
+    CommandTargets targets{storage, display, desktop};
+    ConsoleOutput output;
+    return RunCommandLine(line, targets, output);
+}
+
+} // namespace
+
+std::optional<int> RunCommandLineIfGiven() {
+    CommandLine line = ParseCommandLine(ArgumentsInUtf8());
+    if (line.kind == CommandLine::Kind::Window) {
+        return std::nullopt;
+    }
+    // Shown in the ANSI code page, as every text of the program is.
+    line.invalidArgument = Convert(CP_ACP, Utf16FromUtf8(line.invalidArgument));
+    return RunWithoutWindow(line);
+}
+
+} // namespace vevove

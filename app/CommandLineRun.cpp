@@ -1,0 +1,159 @@
+#include "CommandLineRun.h"
+
+#include "DesktopListView.h"
+#include "ErrorText.h"
+#include "Format.h"
+#include "LoadSettings.h"
+#include "ResolutionCommands.h"
+
+#include <cstdint>
+#include <exception>
+
+namespace vevove {
+
+namespace {
+
+// The width and height boxes and "Auto" of a run without a window: the load
+// fills them, and nothing reads them.
+class BoxesInMemory final : public ResolutionBoxes {
+  public:
+    std::string WidthText() override { return width_; }
+    void SetWidthText(const std::string& text) override { width_ = text; }
+    std::string HeightText() override { return height_; }
+    void SetHeightText(const std::string& text) override { height_ = text; }
+    bool AutoChecked() override { return autoChecked_; }
+    void CheckAuto() override { autoChecked_ = true; }
+
+  private:
+    std::string width_;
+    std::string height_;
+    bool autoChecked_ = false;
+};
+
+// The display as "Restore resolution" uses it, watched: the button says
+// nothing when it requests no mode or the display refuses one, the command
+// line must.
+class WatchedDisplay final : public Display {
+  public:
+    explicit WatchedDisplay(Display& display) : display_(display) {}
+
+    ScreenSize CurrentSize() override { return display_.CurrentSize(); }
+    bool ChangeMode(std::uint32_t width, std::uint32_t height) override {
+        requested = true;
+        accepted = display_.ChangeMode(width, height);
+        return accepted;
+    }
+
+    bool requested = false;
+    bool accepted = false;
+
+  private:
+    Display& display_;
+};
+
+// What a switch did, or why it did not, for the output it goes to.
+struct Outcome {
+    bool done = false;
+    std::string text;
+};
+
+Outcome Done(const std::string& text) {
+    return {true, text};
+}
+
+Outcome Failed(const std::string& text) {
+    return {false, text};
+}
+
+// The file is loaded by the window's own rules and the stored resolution
+// applied by the button's, whatever "Auto" says.
+Outcome RestoreStoredResolution(CommandTargets& targets) {
+    WatchedDisplay display(targets.display);
+    BoxesInMemory boxes;
+    Resolution resolution{targets.storage, display, boxes, {}};
+    LoadSettings(resolution);
+    RestoreResolution(resolution);
+    const ResolutionState& state = resolution.state;
+    if (!display.requested) {
+        if (!targets.storage.IsLoadableFile(state.settingsPath)) {
+            return Failed(Format("there is no settings file %s to restore the resolution from.",
+                                 state.settingsPath.c_str()));
+        }
+        return Failed(Format("%s holds no resolution of at least 640 x 480 to restore.",
+                             state.settingsPath.c_str()));
+    }
+    if (!display.accepted) {
+        return Failed(Format("the display refused %u x %u.", unsigned{state.savedWidth},
+                             unsigned{state.savedHeight}));
+    }
+    return Done(Format("Resolution restored: %u x %u.", unsigned{state.savedWidth},
+                       unsigned{state.savedHeight}));
+}
+
+// The buttons do nothing when the desktop has no list view of icons; the
+// command line says so.
+Outcome RunIconCommand(void (*command)(Desktop&), Desktop& desktop, const char* doneText) {
+    if (FindDesktopListView(desktop.windows) == 0) {
+        return Failed("the desktop's list view of icons was not found; is the desktop shell "
+                      "running?");
+    }
+    command(desktop);
+    return Done(doneText);
+}
+
+Outcome RunSwitch(Switch command, CommandTargets& targets) {
+    Outcome outcome;
+    switch (command) {
+    case Switch::SaveIcons:
+        outcome = RunIconCommand(SaveIcons, targets.desktop, "Icons saved.");
+        break;
+    case Switch::RestoreIcons:
+        outcome = RunIconCommand(RestoreIcons, targets.desktop, "Icons restored.");
+        break;
+    case Switch::RestoreResolution:
+        outcome = RestoreStoredResolution(targets);
+        break;
+    }
+    return outcome;
+}
+
+// An error that the window would show in its error box fails the switch with
+// the box's text.
+Outcome RunSwitchCaught(Switch command, CommandTargets& targets) {
+    try {
+        return RunSwitch(command, targets);
+    } catch (const std::exception& error) {
+        return Failed(ErrorBoxText(error.what()));
+    }
+}
+
+} // namespace
+
+int RunCommandLine(const CommandLine& line, CommandTargets& targets, CommandOutput& output) {
+    switch (line.kind) {
+    case CommandLine::Kind::Usage:
+        output.WriteOutput(UsageText());
+        return kExitSuccess;
+    case CommandLine::Kind::Invalid:
+        output.WriteError(Format("Unknown argument \"%s\".\r\n\r\n", line.invalidArgument.c_str()) +
+                          UsageText());
+        return kExitInvalidArguments;
+    case CommandLine::Kind::Window:
+    case CommandLine::Kind::Commands:
+        break;
+    }
+    int exitCode = kExitSuccess;
+    for (const Switch command : line.switches) {
+        const Outcome outcome = RunSwitchCaught(command, targets);
+        if (outcome.done) {
+            output.WriteOutput(outcome.text + "\r\n");
+        } else {
+            output.WriteError(SwitchName(command) + ": " + outcome.text + "\r\n");
+            exitCode = kExitFailed;
+        }
+    }
+    ReleaseWhenAnswered(targets.desktop);
+    return exitCode;
+}
+
+} // namespace vevove

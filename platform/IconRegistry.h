@@ -1,0 +1,48 @@
+// The current user's registry as the icon logic uses it: one key under
+// HKEY_CURRENT_USER and its values, named in UTF-16.
+#pragma once
+
+#include "Errors.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vevove {
+
+using RegistryKeyId = std::uint64_t; // an open key; 0 is "none"
+
+struct RegistryValue {
+    std::u16string name;
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> data;
+};
+
+constexpr std::uint32_t kRegBinary = 3;
+
+class IconRegistry {
+  public:
+    virtual ~IconRegistry() = default;
+
+    // Opens the key, creating it where it is missing, for reading and writing values.
+    virtual std::optional<SystemFailure> CreateKey(const std::string& path,
+                                                   RegistryKeyId& key) = 0;
+    // Opens an existing key for reading its values; false when there is none.
+    virtual bool OpenKey(const std::string& path, RegistryKeyId& key) = 0;
+    virtual void CloseKey(RegistryKeyId key) = 0;
+
+    // Every value of the key, in the registry's enumeration order; a failure
+    // ends the values there.
+    virtual std::vector<RegistryValue> Values(RegistryKeyId key) = 0;
+    virtual std::optional<SystemFailure> SetValue(RegistryKeyId key, const RegistryValue& value) = 0;
+    // A missing value is no failure.
+    virtual std::optional<SystemFailure> DeleteValue(RegistryKeyId key,
+                                                     const std::u16string& name) = 0;
+
+    // The form in which the registry compares value names: two names name the
+    // same value exactly when their forms are equal.
+    virtual std::u16string ValueNameForm(const std::u16string& name) = 0;
+};
+
+} // namespace vevove

@@ -1,0 +1,223 @@
+#include "Win32SettingsStorage.h"
+
+#include "OwnedHandle.h"
+#include "ScopeGuard.h"
+#include "SystemFailureText.h"
+
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <memory>
+#include <vector>
+
+namespace vevove {
+
+namespace {
+
+constexpr DWORD kReadChunk = 64 * 1024;
+constexpr const char* kTemporaryPrefix = "Scr";
+
+// An item list belongs to the shell's allocator, which frees it only when it
+// says it made it.
+struct FreeWithShellAllocator {
+    void operator()(ITEMIDLIST* list) const {
+        IMalloc* allocator = nullptr;
+        if (SUCCEEDED(SHGetMalloc(&allocator))) {
+            if (allocator->DidAlloc(list) > 0) {
+                allocator->Free(list);
+            }
+            allocator->Release();
+        }
+    }
+};
+using OwnedIdList = std::unique_ptr<ITEMIDLIST, FreeWithShellAllocator>;
+
+// True when the last byte of `path` is a backslash standing on its own, not
+// the trail byte of a double-byte character.
+bool EndsInSingleByteBackslash(const std::string& path) {
+    if (path.empty() || path.back() != '\\') {
+        return false;
+    }
+    std::size_t pos = 0;
+    while (pos + 1 < path.size()) {
+        pos += IsDBCSLeadByte(static_cast<BYTE>(path[pos])) ? 2 : 1;
+    }
+    return pos == path.size() - 1;
+}
+
+// The path made absolute as the system would open it; the path itself when
+// that cannot be done within MAX_PATH.
+std::string FullPathName(const std::string& path) {
+    char buffer[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+    if (length == 0 || length >= sizeof buffer) {
+        return path;
+    }
+    return std::string(buffer, length);
+}
+
+// The full path is asked for only after the reason was read, since asking may
+// change the last-error code.
+FileWriteFailure CreateFailure(const SystemFailure& reason, const std::string& path) {
+    return FileWriteFailure{FileWriteFailure::Step::Create, reason, FullPathName(path)};
+}
+
+// The folder that holds the file at `path`, with its trailing backslash;
+// empty, with the last-error code set, when the path cannot be made absolute.
+std::string FolderOf(const std::string& path) {
+    std::vector<char> buffer(MAX_PATH);
+    char* name = nullptr;
+    DWORD length =
+        GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), &name);
+    if (length >= buffer.size()) {
+        buffer.resize(length);
+        length =
+            GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), &name);
+    }
+    if (length == 0 || length >= buffer.size() || name == nullptr) {
+        return {};
+    }
+    return std::string(buffer.data(), name);
+}
+
+// Opens the target as a truncating create would, without truncating it, and
+// closes it again. Creating an existing hidden or system file with normal
+// attributes is refused with ERROR_ACCESS_DENIED, which a plain open does not
+// do, so that refusal is made here.
+std::optional<SystemFailure> OpenTarget(const std::string& path, bool& existed) {
+    const OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        return LastSystemFailure();
+    }
+    existed = GetLastError() == ERROR_ALREADY_EXISTS;
+    BY_HANDLE_FILE_INFORMATION information;
+    if (existed && GetFileInformationByHandle(file.get(), &information) &&
+        (information.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0) {
+        return SystemFailureFor(ERROR_ACCESS_DENIED);
+    }
+    return std::nullopt;
+}
+
+// Writes the bytes in one write to the temporary file and waits until they
+// are on the disk. A temporary file that cannot be opened is reported as the
+// target that cannot be created.
+std::optional<FileWriteFailure> WriteToDisk(const char* temporaryPath, const std::string& bytes,
+                                            const std::string& target) {
+    const OwnedHandle file(CreateFileA(temporaryPath, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        return CreateFailure(LastSystemFailure(), target);
+    }
+    const auto count = static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data(), count, &written, nullptr)) {
+        return FileWriteFailure{FileWriteFailure::Step::Write, LastSystemFailure(), {}};
+    }
+    if (written != count) {
+        return FileWriteFailure{FileWriteFailure::Step::Write, SystemFailure{}, {}};
+    }
+    if (!FlushFileBuffers(file.get())) {
+        return FileWriteFailure{FileWriteFailure::Step::Write, LastSystemFailure(), {}};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+// The shell's path of CSIDL_COMMON_APPDATA without a trailing backslash; empty
+// when the shell cannot name the folder or turn it into a path.
+std::string Win32SettingsStorage::CommonDataFolder() {
+    std::string path;
+    LPITEMIDLIST location = nullptr;
+    if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_COMMON_APPDATA, &location))) {
+        const OwnedIdList list(location);
+        char buffer[MAX_PATH] = {};
+        if (SHGetPathFromIDListA(list.get(), buffer)) {
+            path = buffer;
+        }
+    }
+    if (EndsInSingleByteBackslash(path)) {
+        path.pop_back();
+    }
+    return path;
+}
+
+// A directory search rather than an attribute query, so that a file whose
+// last-write time has no DOS date counts as absent.
+bool Win32SettingsStorage::IsLoadableFile(const std::string& path) {
+    WIN32_FIND_DATAA found;
+    const OwnedFindHandle search(FindFirstFileA(path.c_str(), &found));
+    if (!search.valid() || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return false;
+    }
+    FILETIME local;
+    WORD dosDate = 0;
+    WORD dosTime = 0;
+    return FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) &&
+           FileTimeToDosDateTime(&local, &dosDate, &dosTime);
+}
+
+std::optional<SystemFailure> Win32SettingsStorage::ReadAll(const std::string& path,
+                                                           std::string& bytes) {
+    const OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        return LastSystemFailure();
+    }
+    std::string content;
+    std::vector<char> chunk(kReadChunk);
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), chunk.data(), kReadChunk, &read, nullptr)) {
+            return LastSystemFailure();
+        }
+        if (read == 0) {
+            bytes = std::move(content);
+            return std::nullopt;
+        }
+        content.append(chunk.data(), read);
+    }
+}
+
+// The target is opened first, for writing and without sharing, as it was
+// when it was truncated in place, so that a folder of its name, a file held
+// open elsewhere or a missing folder fail with the codes they always had; but
+// nothing of it is truncated. The new content goes to a temporary file in the
+// same folder, reaches the disk, and only then takes the target's place in a
+// single rename, which leaves either the old file or the new one whole. A
+// failure removes the temporary file, and the empty target where there was
+// none. A temporary file that cannot be made, or cannot take the target's
+// place, is reported as the target that cannot be created.
+std::optional<FileWriteFailure> Win32SettingsStorage::WriteAll(const std::string& path,
+                                                               const std::string& bytes) {
+    bool existed = false;
+    if (std::optional<SystemFailure> failure = OpenTarget(path, existed)) {
+        return CreateFailure(*failure, path);
+    }
+    ScopeGuard removeCreatedTarget([&] {
+        if (!existed) {
+            DeleteFileA(path.c_str());
+        }
+    });
+    const std::string folder = FolderOf(path);
+    char temporaryPath[MAX_PATH] = {};
+    if (folder.empty() ||
+        GetTempFileNameA(folder.c_str(), kTemporaryPrefix, 0, temporaryPath) == 0) {
+        return CreateFailure(LastSystemFailure(), path);
+    }
+    ScopeGuard removeTemporary([&] { DeleteFileA(temporaryPath); });
+    if (std::optional<FileWriteFailure> failure = WriteToDisk(temporaryPath, bytes, path)) {
+        return failure;
+    }
+    if (!MoveFileExA(temporaryPath, path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return CreateFailure(LastSystemFailure(), path);
+    }
+    removeTemporary.Dismiss();
+    removeCreatedTarget.Dismiss();
+    return std::nullopt;
+}
+
+} // namespace vevove

@@ -1,0 +1,44 @@
+// What the main window asks of the resolution logic: showing the window,
+// the timer's tick, "Save resolution" (its settings-file part) and "Restore
+// resolution".
+#pragma once
+
+#include "Display.h"
+#include "ResolutionBoxes.h"
+#include "SettingsStorage.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vevove {
+
+struct ResolutionState {
+    // The full path of the settings file, rebuilt at every load.
+    std::string settingsPath;
+    // The stored resolution, as the settings file was last loaded or saved.
+    std::uint16_t savedWidth = 0;
+    std::uint16_t savedHeight = 0;
+};
+
+struct Resolution {
+    SettingsStorage& storage;
+    Display& display;
+    ResolutionBoxes& boxes;
+    ResolutionState state;
+};
+
+// The main window is about to be shown: loads the settings file and checks
+// the screen.
+void OnShow(Resolution& resolution);
+// Every 5000 ms: checks the screen. The check fills blank boxes with the
+// current size and, with "Auto", restores the stored resolution while the
+// display differs from it.
+void OnTick(Resolution& resolution);
+// Writes the boxes to the settings file, whose sizes are then the stored
+// resolution; throws what fails, and then changes nothing.
+void SaveResolution(Resolution& resolution);
+// Switches the display to the stored resolution, when there is one of at
+// least 640 x 480.
+void RestoreResolution(Resolution& resolution);
+
+} // namespace vevove

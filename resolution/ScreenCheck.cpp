@@ -1,0 +1,44 @@
+// The check that runs when the main window is shown and at every tick: it
+// keeps the width and height boxes filled and, with "Auto", restores the
+// stored resolution while the display differs from it.
+#include "Format.h"
+#include "LoadSettings.h"
+#include "ResolutionCommands.h"
+#include "SettingsLines.h"
+
+namespace vevove {
+
+namespace {
+
+// The sizes are compared afresh at every check and nothing of an earlier one
+// is kept: a display that has the stored resolution is left alone, since
+// every mode change is a full one, with its registry write and its broadcast
+// to every window. A changed resolution is put back at the next tick.
+void CheckScreen(Resolution& resolution) {
+    const ScreenSize current = resolution.display.CurrentSize();
+    ResolutionBoxes& boxes = resolution.boxes;
+    if (!HasVisibleByte(boxes.WidthText())) {
+        boxes.SetWidthText(Format("%d", current.width));
+    }
+    if (!HasVisibleByte(boxes.HeightText())) {
+        boxes.SetHeightText(Format("%d", current.height));
+    }
+    const ResolutionState& state = resolution.state;
+    const bool differs = current.height != state.savedHeight || current.width != state.savedWidth;
+    if (differs && boxes.AutoChecked()) {
+        RestoreResolution(resolution);
+    }
+}
+
+} // namespace
+
+void OnShow(Resolution& resolution) {
+    LoadSettings(resolution);
+    CheckScreen(resolution);
+}
+
+void OnTick(Resolution& resolution) {
+    CheckScreen(resolution);
+}
+
+} // namespace vevove

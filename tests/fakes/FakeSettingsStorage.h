@@ -1,0 +1,70 @@
+// Settings files as plain state: the bytes of each file by its path, whether
+// its date lets it load, and the folders that stand where a file could.
+// Failures: "ReadAll", "WriteAll.Create", "WriteAll.Write".
+#pragma once
+
+#include "InjectedFailures.h"
+#include "SettingsStorage.h"
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace vevove::fake {
+
+class FakeSettingsStorage : public SettingsStorage {
+  public:
+    struct File {
+        std::string bytes;
+        bool loadable = true; // false: a last-write time without a DOS date
+    };
+
+    std::string commonDataFolder = "C:\\ProgramData";
+    std::map<std::string, File> files;
+    std::set<std::string> folders;
+    InjectedFailures failures;
+
+    std::string CommonDataFolder() override { return commonDataFolder; }
+
+    bool IsLoadableFile(const std::string& path) override {
+        const auto found = files.find(path);
+        return found != files.end() && found->second.loadable;
+    }
+
+    // A read that fails may have filled `bytes` already: this one fills them
+    // all, so that only the failure keeps them from being used.
+    std::optional<SystemFailure> ReadAll(const std::string& path, std::string& bytes) override {
+        const auto found = files.find(path);
+        if (found == files.end()) {
+            return SystemFailure{kErrorFileNotFound, FakeSystemText(kErrorFileNotFound)};
+        }
+        bytes = found->second.bytes;
+        return failures.Take("ReadAll");
+    }
+
+    // The file is replaced as a whole or not at all: a failure leaves the old
+    // bytes, or no file where there was none. A write failure with code 0 is
+    // a short write.
+    std::optional<FileWriteFailure> WriteAll(const std::string& path,
+                                             const std::string& bytes) override {
+        std::optional<SystemFailure> failure = failures.Take("WriteAll.Create");
+        if (!failure && folders.count(path) != 0) {
+            failure = SystemFailure{kErrorAccessDenied, FakeSystemText(kErrorAccessDenied)};
+        }
+        if (failure) {
+            return FileWriteFailure{FileWriteFailure::Step::Create, *failure, FullPath(path)};
+        }
+        if (auto writeFailure = failures.Take("WriteAll.Write")) {
+            return FileWriteFailure{FileWriteFailure::Step::Write, *writeFailure, {}};
+        }
+        files[path] = File{bytes};
+        return std::nullopt;
+    }
+
+    // A path from the root of the current drive, which is C:, made absolute.
+    static std::string FullPath(const std::string& path) {
+        return path.rfind('\\', 0) == 0 ? "C:" + path : path;
+    }
+};
+
+} // namespace vevove::fake

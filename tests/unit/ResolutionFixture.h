@@ -1,0 +1,28 @@
+// The resolution commands over a fake settings store, display and boxes.
+#pragma once
+
+#include "FakeDisplay.h"
+#include "FakeResolutionBoxes.h"
+#include "FakeSettingsStorage.h"
+#include "ResolutionCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vevove::fake {
+
+constexpr const char* kSettingsPath = "C:\\ProgramData\\ScrDef.ini";
+
+class ResolutionFixture : public ::testing::Test {
+  protected:
+    void addSettingsFile(const std::string& bytes) { storage.files[kSettingsPath] = {bytes}; }
+
+    FakeSettingsStorage storage;
+    FakeDisplay display;
+    FakeResolutionBoxes boxes;
+    Resolution resolution{storage, display, boxes, {}};
+    ResolutionState& state = resolution.state;
+};
+
+} // namespace vevove::fake

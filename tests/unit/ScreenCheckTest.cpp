@@ -1,0 +1,173 @@
+// The check at the showing of the main window and at every tick: refilling
+// blank boxes, and the automatic restore while the display differs from the
+// stored size.
+#include "ResolutionFixture.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vevove::fake {
+namespace {
+
+using Mode = std::pair<std::uint32_t, std::uint32_t>;
+
+class ScreenCheckTest : public ResolutionFixture {
+  protected:
+    void saved(std::uint16_t width, std::uint16_t height) {
+        state.savedWidth = width;
+        state.savedHeight = height;
+    }
+    void expectDisplay(int width, int height) {
+        EXPECT_EQ(display.current.width, width);
+        EXPECT_EQ(display.current.height, height);
+    }
+};
+
+TEST_F(ScreenCheckTest, FillsEmptyAndBlankBoxesWithTheCurrentSize) {
+    for (const std::string& blank :
+         {std::string(), std::string("   "), std::string("\t\r\n "), std::string("\x01\x1F ", 3)}) {
+        boxes.width = blank;
+        boxes.height = blank;
+        OnTick(resolution);
+        EXPECT_EQ(boxes.width, "1024");
+        EXPECT_EQ(boxes.height, "768");
+    }
+}
+
+TEST_F(ScreenCheckTest, LeavesBoxesWithOtherTextAlone) {
+    boxes.width = "abc";
+    boxes.height = " 600 ";
+    OnTick(resolution);
+    EXPECT_EQ(boxes.width, "abc");
+    EXPECT_EQ(boxes.height, " 600 ");
+}
+
+TEST_F(ScreenCheckTest, RestoresOnlyWithAutoAndWhileTheDisplayDiffers) {
+    struct Case {
+        ScreenSize display;
+        std::uint16_t savedWidth;
+        std::uint16_t savedHeight;
+        bool autoChecked;
+        std::vector<Mode> requested; // over three ticks
+    };
+    const Case cases[] = {
+        {{1024, 768}, 800, 600, true, {{800, 600}}},
+        {{1024, 768}, 1024, 768, true, {}},
+        // Either dimension differing is a difference.
+        {{1024, 768}, 1024, 600, true, {{1024, 600}, {1024, 600}, {1024, 600}}},
+        {{1024, 768}, 800, 768, true, {{800, 768}, {800, 768}, {800, 768}}},
+        {{65535, 768}, 65535, 768, true, {}},
+        {{1024, 768}, 800, 600, false, {}},
+        // Below 640 x 480 the restore does nothing.
+        {{1024, 768}, 0, 0, true, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.savedWidth) + " x " + std::to_string(c.savedHeight) +
+                     (c.autoChecked ? " auto" : " manual"));
+        display.current = c.display;
+        display.changes.clear();
+        saved(c.savedWidth, c.savedHeight);
+        boxes.autoChecked = c.autoChecked;
+        for (int tick = 0; tick < 3; ++tick) {
+            OnTick(resolution);
+        }
+        // A mode the display does not offer is asked for again at every tick.
+        EXPECT_EQ(display.changes, c.requested);
+    }
+}
+
+TEST_F(ScreenCheckTest, AChangedDisplayIsPutBackOnceAtTheNextTick) {
+    saved(800, 600);
+    boxes.autoChecked = true;
+    display.current = {1280, 1024};
+    OnTick(resolution);
+    OnTick(resolution);
+    expectDisplay(800, 600);
+    EXPECT_EQ(display.changes, (std::vector<Mode>{{800, 600}}));
+}
+
+TEST_F(ScreenCheckTest, AutoCheckedLaterRestoresAtTheNextTickIfTheDisplayStillDiffers) {
+    saved(800, 600);
+    OnTick(resolution);
+    boxes.autoChecked = true;
+    OnTick(resolution);
+    expectDisplay(800, 600);
+    EXPECT_EQ(display.changes.size(), 1u);
+
+    // The user set the stored size himself before checking "Auto".
+    display.changes.clear();
+    boxes.autoChecked = false;
+    display.current = {1024, 768};
+    OnTick(resolution);
+    display.current = {800, 600};
+    boxes.autoChecked = true;
+    OnTick(resolution);
+    EXPECT_TRUE(display.changes.empty());
+}
+
+TEST_F(ScreenCheckTest, ASavedSizeIsKeptAtTheNextTicks) {
+    // Started with 800 x 600 and "Auto"; 1024 x 768 saved, then set by the user.
+    addSettingsFile("800\r\n600\r\nauto\r\n");
+    OnShow(resolution);
+    expectDisplay(800, 600);
+    boxes.width = "1024";
+    boxes.height = "768";
+    SaveResolution(resolution);
+    display.current = {1024, 768};
+    display.changes.clear();
+    OnTick(resolution);
+    OnTick(resolution);
+    expectDisplay(1024, 768);
+    EXPECT_TRUE(display.changes.empty());
+}
+
+TEST_F(ScreenCheckTest, ASavedSizeIsRestoredAtTheNextTick) {
+    addSettingsFile("800\r\n600\r\nauto\r\n");
+    OnShow(resolution);
+    boxes.width = "1280";
+    boxes.height = "1024";
+    SaveResolution(resolution);
+    OnTick(resolution);
+    expectDisplay(1280, 1024);
+}
+
+TEST_F(ScreenCheckTest, ShowingRestoresTheSavedSizeBeforeTheWindowAppears) {
+    addSettingsFile("800\r\n600\r\nauto\r\n");
+    OnShow(resolution);
+    expectDisplay(800, 600);
+    EXPECT_EQ(boxes.width, "800");
+    EXPECT_EQ(boxes.height, "600");
+}
+
+TEST_F(ScreenCheckTest, ShowingWithTheSavedSizeCurrentRestoresNothing) {
+    addSettingsFile("1024\r\n768\r\nauto\r\n");
+    OnShow(resolution);
+    OnTick(resolution);
+    EXPECT_TRUE(display.changes.empty());
+}
+
+TEST_F(ScreenCheckTest, StartWithoutSettingsFillsTheBoxesAndRestoresNothing) {
+    OnShow(resolution);
+    EXPECT_EQ(boxes.width, "1024");
+    EXPECT_EQ(boxes.height, "768");
+    boxes.autoChecked = true;
+    OnTick(resolution);
+    EXPECT_TRUE(display.changes.empty());
+}
+
+TEST_F(ScreenCheckTest, TicksBeforeTheFirstShowingRestoreNothing) {
+    // Started minimized: ticks fill the boxes and compare against 0 x 0.
+    OnTick(resolution);
+    EXPECT_EQ(boxes.width, "1024");
+    addSettingsFile("800\r\n600\r\nauto\r\n");
+    OnTick(resolution);
+    EXPECT_TRUE(display.changes.empty());
+    OnShow(resolution);
+    expectDisplay(800, 600);
+    EXPECT_EQ(boxes.width, "800");
+}
+
+} // namespace
+} // namespace vevove::fake
