@@ -33,7 +33,8 @@ class SettingsStorage {
     // The whole file, read while others may read it but not write it.
     virtual std::optional<SystemFailure> ReadAll(const std::string& path, std::string& bytes) = 0;
 
-    // Creates or replaces the file so that it holds exactly `bytes`.
+    // Creates or replaces the file so that it holds exactly `bytes`. A failure
+    // leaves the file as it was, or no file where there was none.
     virtual std::optional<FileWriteFailure> WriteAll(const std::string& path,
                                                      const std::string& bytes) = 0;
 };

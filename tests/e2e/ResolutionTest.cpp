@@ -1,11 +1,14 @@
 // The stored resolution put back: by "Restore resolution", and with "Auto" at
-// the showing of the main window and at every tick; blank boxes refilled.
+// the showing of the main window and at the next tick after the display was
+// changed, but never while the display has it; a saved resolution counts at
+// once; blank boxes refilled.
 #include "harness/Input.h"
 #include "harness/ProgramWindows.h"
 #include "harness/SettingsFile.h"
 #include "harness/VevoveTest.h"
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 namespace e2e {
@@ -13,6 +16,8 @@ namespace {
 
 // A tick comes every 5 s; one more second for the restore to take effect.
 constexpr Milliseconds kOneTick{6500};
+// Long enough for two ticks, whatever the phase of the timer.
+constexpr Milliseconds kTwoTicks{11000};
 
 SIZE ScreenSize() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -32,6 +37,60 @@ void SetScreen(int width, int height) {
     ASSERT_EQ(ChangeDisplaySettingsA(&mode, 0), DISP_CHANGE_SUCCESSFUL);
     ASSERT_TRUE(WaitUntil([&] { return ScreenIs(width, height); }));
 }
+
+// Counts the display-change broadcasts (WM_DISPLAYCHANGE) that reach a hidden
+// top-level window of the test program: one for every mode change, whoever
+// asked for it. A broadcast is a sent message, so it arrives only while the
+// test thread pumps; the counter pumps whenever it waits, and lives only
+// while the test itself changes no mode, so that no sender waits on it.
+class DisplayChangeCounter {
+  public:
+    DisplayChangeCounter() {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = &DisplayChangeCounter::Procedure;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = kClassName;
+        RegisterClassA(&windowClass); // fails harmlessly once registered
+        window_ = CreateWindowExA(0, kClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                  windowClass.hInstance, nullptr);
+        count_ = 0;
+    }
+    ~DisplayChangeCounter() { DestroyWindow(window_); }
+    DisplayChangeCounter(const DisplayChangeCounter&) = delete;
+    DisplayChangeCounter& operator=(const DisplayChangeCounter&) = delete;
+
+    bool PumpUntil(const std::function<bool()>& condition, Milliseconds timeout) {
+        return WaitUntil(
+            [&] {
+                Pump();
+                return condition();
+            },
+            timeout);
+    }
+    void PumpFor(Milliseconds time) {
+        PumpUntil([] { return false; }, time);
+    }
+    int count() const { return count_; }
+
+  private:
+    static constexpr char kClassName[] = "VevoveTestDisplayChanges";
+    static inline int count_ = 0;
+
+    static void Pump() {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+    }
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_DISPLAYCHANGE) {
+            ++count_;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+
+    HWND window_ = nullptr;
+};
 
 class ResolutionTest : public VevoveTest {
   protected:
@@ -58,11 +117,49 @@ TEST_F(ResolutionTest, AutoRestoresBeforeTheWindowShowsAndCentresItForTheNewSize
     EXPECT_EQ(Text(controls_.height), "600");
 }
 
-TEST_F(ResolutionTest, AutoPutsAChangedResolutionBackAtTheNextTick) {
+TEST_F(ResolutionTest, AutoPutsAChangedResolutionBackOnceAtTheNextTick) {
     WriteSettingsFile("800\r\n600\r\nauto\r\n");
     Start();
     ASSERT_TRUE(ScreenIs(800, 600));
     SetScreen(1024, 768);
+    DisplayChangeCounter changes;
+    ASSERT_TRUE(changes.PumpUntil([] { return ScreenIs(800, 600); }, kOneTick));
+    changes.PumpFor(Milliseconds{1000}); // the put-back's broadcast, should it lag
+    const int afterPutBack = changes.count();
+    EXPECT_GE(afterPutBack, 1) << "the counter heard no broadcast of the put-back";
+    // Once the display has the stored resolution, no tick sets it again.
+    changes.PumpFor(kTwoTicks);
+    EXPECT_EQ(changes.count(), afterPutBack);
+    EXPECT_TRUE(ScreenIs(800, 600));
+}
+
+TEST_F(ResolutionTest, ASavedResolutionIsKeptWhenTheUserSetsIt) {
+    WriteSettingsFile("800\r\n600\r\nauto\r\n");
+    Start();
+    ASSERT_TRUE(ScreenIs(800, 600));
+    SetText(controls_.width, "1024");
+    SetText(controls_.height, "768");
+    Click(controls_.saveResolution);
+    ASSERT_TRUE(WaitUntil([] { return ReadSettingsFile() == "1024\r\n768\r\nauto\r\n"; }));
+    SetScreen(1024, 768);
+    // Put back to the resolution loaded at start-up, it would be 800 x 600 now.
+    EXPECT_FALSE(WaitUntil([] { return !ScreenIs(1024, 768); }, kTwoTicks));
+}
+
+TEST_F(ResolutionTest, ASavedResolutionCountsAtOnceForAutoAndRestore) {
+    WriteSettingsFile("1024\r\n768\r\nmanual\r\n");
+    Start();
+    ASSERT_TRUE(ScreenIs(1024, 768));
+    SetText(controls_.width, "800");
+    SetText(controls_.height, "600");
+    Click(controls_.saveResolution);
+    ASSERT_TRUE(WaitUntil([] { return ReadSettingsFile() == "800\r\n600\r\nmanual\r\n"; }));
+    Click(controls_.restoreResolution);
+    EXPECT_TRUE(WaitUntil([] { return ScreenIs(800, 600); }));
+
+    SetScreen(1024, 768);
+    Click(controls_.autoBox);
+    ASSERT_TRUE(WaitUntil([&] { return IsChecked(controls_.autoBox); }));
     EXPECT_TRUE(WaitUntil([] { return ScreenIs(800, 600); }, kOneTick));
 }
 

@@ -141,6 +141,8 @@ std::vector<std::string> CheckOneLoad(std::uint64_t seed, std::uint64_t index) {
     return problems;
 }
 
+// Saves two drawn box texts over a drawn stored size and an old file; returns
+// what went wrong, or nothing.
 std::vector<std::string> CheckOneSave(std::uint64_t seed, std::uint64_t index) {
     Random random(seed * 0x9E3779B97F4A7C15u ^ ~index);
     FakeSettingsStorage storage;
