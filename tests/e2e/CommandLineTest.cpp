@@ -219,10 +219,12 @@ TEST_F(CommandLineTest, TheUsageAskedForGoesToTheStandardOutput) {
     }
 }
 
+// As the Task Scheduler starts it: no handles and no console to write to.
 TEST_F(CommandLineTest, WithoutStandardHandlesItRunsAndEndsAllTheSame) {
     StartDesktop();
-    const CommandLineRun run = RunVevove("/saveicons", {false});
-    EXPECT_EQ(run.exitCode, kDone);
+    // No settings file: the resolution fails, with nowhere to say so.
+    const CommandLineRun run = RunVevove("/saveicons /restoreresolution", {false});
+    EXPECT_EQ(run.exitCode, kFailed);
     EXPECT_EQ(SavedPositions(), kIconsSaved);
     ExpectNoWindow(run);
 }

@@ -71,10 +71,12 @@ CommandLineRun RunVevove(const std::string& arguments, const CommandLineOptions&
     std::string commandLine = "\"" + path + "\" " + arguments;
     Pipe output;
     Pipe error;
+    // Without pipes the handles are given as none at all: left out, they
+    // would be the test program's own.
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
     if (options.pipes) {
-        startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdOutput = output.write;
         startup.hStdError = error.write;
     }

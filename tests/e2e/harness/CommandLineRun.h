@@ -25,7 +25,8 @@ struct CommandLineRun {
 };
 
 struct CommandLineOptions {
-    // False: the program gets no standard handles, as from the Task Scheduler.
+    // False: the program gets no standard handles, as from the Task Scheduler;
+    // with no console to attach to either, it writes nothing.
     bool pipes = true;
     Milliseconds timeout = kTimeout;
 };
