@@ -9,6 +9,9 @@ namespace vevove {
 
 namespace {
 
+// Posted to the application's window when it has become active.
+constexpr UINT kPassActivation = WM_APP;
+
 void RegisterApplicationClass(WNDPROC procedure) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA windowClass = {};
@@ -84,16 +87,42 @@ bool Application::PreTranslateMessage(MSG& message) {
     return false;
 }
 
+// The forms are hidden by hand: Wine does not hide the windows that a
+// minimized window owns. Hiding the active form may activate another one
+// for a moment; the one the user had is the one restoring returns to.
 void Application::Minimize() {
+    Form* const active = lastActiveForm_;
+    ShowOwnedPopups(handle(), FALSE);
     ShowWindow(handle(), SW_MINIMIZE);
+    lastActiveForm_ = active;
 }
 
-// A start minimized shows the main form only when the user first restores
-// the taskbar entry.
+// Restoring shows the forms again (a start minimized shows the main form
+// only now, the first time) and gives the keyboard back to the form the user
+// had, at once.
 void Application::Restore() {
+    ShowOwnedPopups(handle(), TRUE);
     if (mainFormMinimized_) {
         mainFormMinimized_ = false;
         mainForm()->Show();
+    }
+    PassActivationToForm();
+}
+
+// The application's window takes no keys: when it becomes active (restored
+// from the taskbar, chosen with Alt+Tab, or left active by a closed message
+// box), the form last active takes over, and with it the control that had the
+// focus.
+void Application::PassActivationToForm() {
+    if (GetActiveWindow() != handle() || IsIconic(handle())) {
+        return;
+    }
+    Form* form = lastActiveForm_;
+    if (form == nullptr || !IsWindowVisible(form->handle())) {
+        form = mainForm();
+    }
+    if (form != nullptr && IsWindowVisible(form->handle()) && IsWindowEnabled(form->handle())) {
+        SetActiveWindow(form->handle());
     }
 }
 
@@ -108,12 +137,25 @@ void Application::HandleException(const std::exception& error) {
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+            Minimize();
+            return 0;
+        }
         if ((wParam & 0xFFF0) == SC_RESTORE) {
             const LRESULT result = DefaultHandling(message, wParam, lParam);
             Restore();
             return result;
         }
         break;
+    case WM_ACTIVATE:
+        // Passed on once the activation is complete.
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            PostMessageA(handle(), kPassActivation, 0, 0);
+        }
+        break;
+    case kPassActivation:
+        PassActivationToForm();
+        return 0;
     case WM_CLOSE:
         if (mainForm() != nullptr) {
             mainForm()->Close();

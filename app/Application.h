@@ -26,7 +26,11 @@ class Application final : public ProgramWindow {
     // loop until the main form is closed.
     void Run(int showCommand);
 
+    // Takes every form off the screen and leaves the taskbar entry.
     void Minimize();
+
+    // Told by a form each time it becomes active.
+    void FormActivated(Form& form) { lastActiveForm_ = &form; }
 
     // The program-wide catch: releases a mouse capture and shows the error box.
     void HandleException(const std::exception& error) override;
@@ -36,9 +40,11 @@ class Application final : public ProgramWindow {
 
   private:
     void Restore();
+    void PassActivationToForm();
     bool PreTranslateMessage(MSG& message);
 
     std::vector<Form*> forms_;
+    Form* lastActiveForm_ = nullptr;
     bool mainFormMinimized_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "BitmapButton.h"
 
 #include "GdiOwners.h"
+#include "ReadableColours.h"
 
 #include <uxtheme.h>
 #include <vssym32.h>
@@ -8,11 +9,6 @@
 namespace vevove {
 
 namespace {
-
-Colour FromColorRef(COLORREF colour) {
-    return (static_cast<Colour>(GetRValue(colour)) << 16) |
-           (static_cast<Colour>(GetGValue(colour)) << 8) | GetBValue(colour);
-}
 
 BITMAPINFO TopDownInfo(int width, int height) {
     BITMAPINFO info = {};
@@ -83,10 +79,12 @@ class ButtonTheme {
 };
 
 // The button's frame in the classic look: a black frame when it is focused or
-// the default button, raised, or sunken when pressed.
+// the default button, raised, or sunken when pressed. Where black would not
+// show on the system's button face, the frame takes the button text colour.
 void DrawClassicFrame(HDC dc, RECT frame, bool pressed, bool emphasised) {
     if (emphasised) {
-        FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        SetDCBrushColor(dc, ReadableOnButtonFace(RGB(0, 0, 0)));
+        FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
         InflateRect(&frame, -1, -1);
     }
     if (pressed) {
@@ -117,8 +115,8 @@ BitmapButton::BitmapButton(HWND button, int bitmapId, int pictureCount)
 }
 
 // Drawn like the program's other push buttons: with the visual style when
-// one is in use, else in the classic look, where a pressed button's contents
-// move one pixel down and right.
+// one is in use, its caption in the style's text colour, else in the classic
+// look, where a pressed button's contents move one pixel down and right.
 void BitmapButton::Draw(const DRAWITEMSTRUCT& item, bool isDefault) const {
     HDC dc = item.hDC;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -127,6 +125,7 @@ void BitmapButton::Draw(const DRAWITEMSTRUCT& item, bool isDefault) const {
     const bool emphasised = isDefault || focused;
 
     int shift = 0;
+    std::optional<COLORREF> styleTextColour;
     const ButtonTheme theme(button_);
     if (theme.get() != nullptr) {
         const int state = ThemeState(pressed, emphasised, disabled);
@@ -135,6 +134,10 @@ void BitmapButton::Draw(const DRAWITEMSTRUCT& item, bool isDefault) const {
             DrawThemeParentBackground(button_, dc, &area);
         }
         DrawThemeBackground(theme.get(), dc, BP_PUSHBUTTON, state, &item.rcItem, nullptr);
+        COLORREF colour = 0;
+        if (SUCCEEDED(GetThemeColor(theme.get(), BP_PUSHBUTTON, state, TMT_TEXTCOLOR, &colour))) {
+            styleTextColour = colour;
+        }
     } else {
         DrawClassicFrame(dc, item.rcItem, pressed, emphasised);
         shift = pressed ? 1 : 0;
@@ -151,7 +154,8 @@ void BitmapButton::Draw(const DRAWITEMSTRUCT& item, bool isDefault) const {
         const GlyphAndCaption placed = PlaceGlyphAndCaption(
             width, height, glyph_.width, glyph_.height, captionSize.cx, captionSize.cy);
         DrawGlyph(dc, {placed.glyph.x + shift, placed.glyph.y + shift}, disabled);
-        DrawCaption(dc, {placed.caption.x + shift, placed.caption.y + shift}, caption, disabled);
+        DrawCaption(dc, {placed.caption.x + shift, placed.caption.y + shift}, caption, disabled,
+                    styleTextColour);
     }
 
     if (focused && (item.itemState & ODS_NOFOCUSRECT) == 0) {
@@ -177,13 +181,18 @@ void BitmapButton::DrawGlyph(HDC dc, Point at, bool disabled) const {
                       shown.pixels.data(), &info, DIB_RGB_COLORS);
 }
 
-void BitmapButton::DrawCaption(HDC dc, Point at, const char* caption, bool disabled) const {
+// On the visual style's face the caption takes the style's colour: the
+// system's button text colour belongs on the system's button face.
+void BitmapButton::DrawCaption(HDC dc, Point at, const char* caption, bool disabled,
+                               std::optional<COLORREF> styleTextColour) const {
     const int length = lstrlenA(caption);
     if (length == 0) {
         return;
     }
     SetBkMode(dc, TRANSPARENT);
-    if (disabled) {
+    if (styleTextColour) {
+        SetTextColor(dc, *styleTextColour);
+    } else if (disabled) {
         SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
         TextOutA(dc, at.x + 1, at.y + 1, caption, length);
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));

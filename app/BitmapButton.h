@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 namespace vevove {
 
 class BitmapButton {
@@ -22,7 +24,9 @@ class BitmapButton {
 
   private:
     void DrawGlyph(HDC dc, Point at, bool disabled) const;
-    void DrawCaption(HDC dc, Point at, const char* caption, bool disabled) const;
+    // In the style's text colour when one is given, else in the classic look.
+    void DrawCaption(HDC dc, Point at, const char* caption, bool disabled,
+                     std::optional<COLORREF> styleTextColour) const;
 
     HWND button_;
     Glyph glyph_;

@@ -3,13 +3,11 @@
 // greyed twin for the disabled state; glyph and caption are centred together.
 #pragma once
 
-#include <cstdint>
+#include "Colour.h"
+
 #include <vector>
 
 namespace vevove {
-
-// Colours are 0xRRGGBB.
-using Colour = std::uint32_t;
 
 // Pixels row by row from the top.
 struct Glyph {

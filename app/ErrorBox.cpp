@@ -51,6 +51,22 @@ std::vector<HWND> DisableProgramWindows() {
     return disabled;
 }
 
+BOOL CALLBACK FindShownTopmost(HWND window, LPARAM found) {
+    if (IsWindowVisible(window) && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) {
+        *reinterpret_cast<bool*>(found) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Whether one of the program's windows on the screen stays on top of the
+// others (the more-software window, or an error box above it).
+bool ShowsTopmostWindow() {
+    bool found = false;
+    EnumThreadWindows(GetCurrentThreadId(), FindShownTopmost, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 std::string ApplicationWindowTitle(HWND window) {
     char title[256] = {};
     GetWindowTextA(window, title, sizeof title);
@@ -61,7 +77,10 @@ std::string ApplicationWindowTitle(HWND window) {
 
 // While the box is open the program's other windows are disabled; afterwards,
 // however the box ends, the user gets back the window and control they were
-// using, and the application window its place.
+// using, and the application window its place. The box, which alone takes
+// input then, shows above every window of the program: while one of them
+// stays on top of all others, the box does too; otherwise it is an ordinary
+// window, which the user may put behind other programs.
 void ShowErrorBox(Application& application, const std::exception& error) {
     const std::string text = ErrorBoxText(error.what());
     const std::string title = ApplicationWindowTitle(application.handle());
@@ -73,6 +92,9 @@ void ShowErrorBox(Application& application, const std::exception& error) {
         }
     });
     HWND focus = GetFocus();
+    // The system-modal box is an application-modal one that stays on top
+    // (Wine heeds MB_TOPMOST not at all).
+    const UINT stayOnTop = ShowsTopmostWindow() ? MB_SYSTEMMODAL : 0;
     const std::vector<HWND> disabled = DisableProgramWindows();
     const ScopeGuard giveBack([&] {
         for (HWND window : disabled) {
@@ -85,7 +107,7 @@ void ShowErrorBox(Application& application, const std::exception& error) {
             SetFocus(focus);
         }
     });
-    MessageBoxA(application.handle(), text.c_str(), title.c_str(), MB_OK | MB_ICONSTOP);
+    MessageBoxA(application.handle(), text.c_str(), title.c_str(), MB_OK | MB_ICONSTOP | stayOnTop);
 }
 
 } // namespace vevove

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "MonitorPlacement.h"
+#include "ReadableColours.h"
 #include "resource.h"
 
 namespace vevove {
@@ -33,6 +34,11 @@ bool IsPushButton(HWND control) {
     }
     const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
     return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
+}
+
+BOOL CALLBACK TellOfNewColours(HWND control, LPARAM) {
+    SendMessageA(control, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
 }
 
 bool ModifierHeld() {
@@ -157,7 +163,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();
             lastFocus_ = IsChild(handle(), focus) ? focus : lastFocus_;
-        } else if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
+            return 0;
+        }
+        application_.FormActivated(*this);
+        if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
             SetFocus(lastFocus_);
         } else {
             FocusFirstControl();
@@ -179,13 +188,31 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         break;
-    case WM_CTLCOLORSTATIC:
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+    case WM_CTLCOLORSTATIC: {
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, ReadableOnButtonFace(TextColourOf(reinterpret_cast<HWND>(lParam))));
+        SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_SYSCOLORCHANGE:
+        RepaintInNewColours();
+        return 0;
     default:
         break;
     }
     return DefaultHandling(message, wParam, lParam);
+}
+
+// The controls learn of the new colours too (common controls keep their own),
+// and the form and all of them are painted again in them.
+void Form::RepaintInNewColours() {
+    EnumChildWindows(handle(), TellOfNewColours, 0);
+    RedrawWindow(handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+COLORREF Form::TextColourOf(HWND) const {
+    return GetSysColor(COLOR_BTNTEXT);
 }
 
 void Form::HandleException(const std::exception& error) {

@@ -53,6 +53,11 @@ class Form : public ProgramWindow {
     virtual void PlaceForFirstShow() {}
     // Gives the focus to the first control in tab order that can take it.
     virtual void FocusFirstControl();
+    // The colour a static control's text (a label, a check box's caption) is
+    // meant to have: the system's button text unless the form says otherwise.
+    // On the button face, a colour that would not stand out from it gives way
+    // to the button text colour.
+    virtual COLORREF TextColourOf(HWND control) const;
     // Draws the owner-drawn button `controlId` with the glyph of `bitmapId`
     // (see BitmapButton).
     void AddBitmapButton(int controlId, int bitmapId, int pictureCount);
@@ -64,6 +69,7 @@ class Form : public ProgramWindow {
     bool centresOnFirstShow_ = false;
 
   private:
+    void RepaintInNewColours();
     const BitmapButton* FindBitmapButton(HWND control) const;
     bool DrawBitmapButton(const DRAWITEMSTRUCT& item) const;
 

@@ -87,6 +87,11 @@ void HelpWindow::FocusFirstControl() {
     SetFocus(GetDlgItem(handle(), IDC_FIRST_RUN_TEXT));
 }
 
+// Its texts are in the system's window text colour, on the button face.
+COLORREF HelpWindow::TextColourOf(HWND) const {
+    return GetSysColor(COLOR_WINDOWTEXT);
+}
+
 void HelpWindow::OnCommand(int controlId, int code, HWND) {
     if (controlId == IDC_HELP_OK && code == BN_CLICKED) {
         Close();

@@ -15,6 +15,7 @@ class HelpWindow final : public Form {
     void OnCommand(int controlId, int code, HWND control) override;
     void CreateContents() override;
     void FocusFirstControl() override;
+    COLORREF TextColourOf(HWND control) const override;
 
   private:
     Font font_;

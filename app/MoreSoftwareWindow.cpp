@@ -132,6 +132,11 @@ void MoreSoftwareWindow::PlaceForFirstShow() {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+COLORREF MoreSoftwareWindow::TextColourOf(HWND control) const {
+    const MoreSoftwareLabel* label = LabelOf(control);
+    return label != nullptr ? ColourOf(label->colour) : Form::TextColourOf(control);
+}
+
 // The shell's answer is not examined: when no browser starts, the program
 // says nothing.
 void MoreSoftwareWindow::OpenLink(const char* address) {
@@ -162,13 +167,6 @@ LRESULT MoreSoftwareWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         if (label != nullptr && label->link != Link::None) {
             SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32649))); // IDC_HAND
             return TRUE;
-        }
-        break;
-    }
-    case WM_CTLCOLORSTATIC: {
-        const MoreSoftwareLabel* label = LabelOf(reinterpret_cast<HWND>(lParam));
-        if (label != nullptr) {
-            SetTextColor(reinterpret_cast<HDC>(wParam), ColourOf(label->colour));
         }
         break;
     }

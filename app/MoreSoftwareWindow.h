@@ -18,6 +18,7 @@ class MoreSoftwareWindow final : public Form {
     void OnCommand(int controlId, int code, HWND control) override;
     void CreateContents() override;
     void PlaceForFirstShow() override;
+    COLORREF TextColourOf(HWND control) const override;
 
   private:
     void CreateLabels(int textHeight);

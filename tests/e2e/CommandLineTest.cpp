@@ -6,6 +6,7 @@
 #include "harness/ErrorBox.h"
 #include "harness/IconPositionsKey.h"
 #include "harness/ProgramWindows.h"
+#include "harness/Screen.h"
 #include "harness/SettingsFile.h"
 #include "harness/StandinDesktop.h"
 #include "harness/SyncClick.h"
@@ -29,20 +30,6 @@ const std::optional<DWORD> kWrongArgument = 2;
 const std::vector<Icon> kIcons = {
     {20, 10, "Recycle Bin"}, {20, 90, "Computer"}, {110, 10, "Caf\xE9"}};
 const Strings kIconsSaved = {"Caf\xE9=110,10", "Computer=20,90", "Recycle Bin=20,10"};
-
-bool ScreenIs(int width, int height) {
-    return GetSystemMetrics(SM_CXSCREEN) == width && GetSystemMetrics(SM_CYSCREEN) == height;
-}
-
-void SetScreen(int width, int height) {
-    DEVMODEA mode = {};
-    mode.dmSize = sizeof mode;
-    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-    mode.dmPelsWidth = static_cast<DWORD>(width);
-    mode.dmPelsHeight = static_cast<DWORD>(height);
-    ASSERT_EQ(ChangeDisplaySettingsA(&mode, 0), DISP_CHANGE_SUCCESSFUL);
-    ASSERT_TRUE(WaitUntil([&] { return ScreenIs(width, height); }));
-}
 
 // Whatever else a run did, it never showed a window nor made one.
 void ExpectNoWindow(const CommandLineRun& run) {

@@ -4,6 +4,8 @@
 // is in the way.
 #include "harness/ErrorBox.h"
 #include "harness/Input.h"
+#include "harness/MoreSoftwareWindow.h"
+#include "harness/Mouse.h"
 #include "harness/ProgramWindows.h"
 #include "harness/SettingsFile.h"
 #include "harness/VevoveTest.h"
@@ -18,6 +20,16 @@ namespace {
 const std::optional<DWORD> kExitCode0 = 0;
 const std::string kCreateErrorStart =
     "Datei \"C:\\ProgramData\\ScrDef.ini\" kann nicht erstellt werden. ";
+
+// True when `upper` lies above `lower` in the z-order of the desktop.
+bool IsAbove(HWND upper, HWND lower) {
+    for (HWND below = GetWindow(upper, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT)) {
+        if (below == lower) {
+            return true;
+        }
+    }
+    return false;
+}
 
 class ErrorBoxTest : public VevoveTest {
   protected:
@@ -75,6 +87,19 @@ TEST_F(ErrorBoxTest, ProgramCarriesOnAfterOk) {
     ASSERT_TRUE(WaitUntil([&] { return MessageBoxes(vevove().id()).empty(); }));
     Click(controls_.quit);
     EXPECT_EQ(vevove().waitForExit(), kExitCode0);
+}
+
+// The more-software window stays on top of other windows, and is disabled
+// while the box is open: the box shows above it, where it can be answered.
+TEST_F(ErrorBoxTest, ShowsAboveTheMoreSoftwareWindow) {
+    Start();
+    HWND moreSoftware = OpenMoreSoftware(vevove().id(), controls_.moreSoftware);
+    HWND box = SaveAndWaitForBox();
+    EXPECT_TRUE(IsAbove(box, moreSoftware));
+    EXPECT_EQ(GetAncestor(WindowFromPoint(Middle(box)), GA_ROOT), box);
+    PressOk(box);
+    ASSERT_TRUE(WaitUntil([&] { return MessageBoxes(vevove().id()).empty(); }));
+    EXPECT_TRUE(IsWindowVisible(moreSoftware));
 }
 
 TEST_F(ErrorBoxTest, CopyNamedInCapitalsTitlesTheBoxVevove) {

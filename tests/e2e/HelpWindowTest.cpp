@@ -5,6 +5,8 @@
 #include "harness/Layout.h"
 #include "harness/ProgramDensity.h"
 #include "harness/ProgramWindows.h"
+#include "harness/ScreenPixels.h"
+#include "harness/SystemColours.h"
 #include "harness/VevoveTest.h"
 
 #include "WindowClasses.h"
@@ -186,6 +188,24 @@ TEST_F(HelpWindowTest, MainWindowStaysUsable) {
     EXPECT_TRUE(IsWindowVisible(help));
     PressKey(controls_.width, VK_ESCAPE);
     EXPECT_TRUE(vevove().waitForExit().has_value());
+}
+
+// In a high-contrast scheme every line shows the system's window text on the
+// button face, and the frame of the default button stands out from it.
+TEST_F(HelpWindowTest, TextsShowTheSystemsWindowTextColour) {
+    const SystemColours dark(DarkScheme());
+    const VisualStylesOff classicLook;
+    Start();
+    HWND help = OpenHelp();
+    // Its longest lines reach past the right edge of the screen at its
+    // stored place.
+    SetWindowPos(help, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const HelpLine& line : kLines) {
+        SCOPED_TRACE(line.name);
+        HWND text = GetDlgItem(help, line.id);
+        EXPECT_TRUE(WaitUntil([&] { return ShowsTextOn(text, kDarkWindowText, kDarkFace); }));
+    }
+    EXPECT_EQ(ScreenPixels(GetDlgItem(help, IDC_HELP_OK)).at(0, 0), kDarkButtonText);
 }
 
 class HelpWindowAtHighDensityTest : public HelpWindowTest {

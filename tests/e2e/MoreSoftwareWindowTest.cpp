@@ -8,6 +8,7 @@
 #include "harness/ProgramDensity.h"
 #include "harness/ProgramWindows.h"
 #include "harness/ScreenPixels.h"
+#include "harness/SystemColours.h"
 #include "harness/VevoveTest.h"
 
 #include "WindowClasses.h"
@@ -132,6 +133,24 @@ TEST_F(MoreSoftwareWindowTest, LabelsHaveTheirTextsAndColours) {
     EXPECT_EQ(Text(GetDlgItem(window, IDC_VEVOVE_NAME)), "Vevove");
     EXPECT_EQ(Text(GetDlgItem(window, IDC_VEVOVE_TEXT)),
               "Restore desktop icons and screen resolution");
+}
+
+// On a face their own colours would vanish on, the coloured labels take the
+// system's button text; the labels in window text keep it. The OK button,
+// drawn with Wine's visual style, shows its caption in the style's text
+// colour, which stands out from the style's face, not in the system's.
+TEST_F(MoreSoftwareWindowTest, LabelsStayReadableInAHighContrastScheme) {
+    const SystemColours dark(DarkScheme());
+    Start();
+    HWND window = Open();
+    for (const DesignedLabel& label : kLabels) {
+        SCOPED_TRACE(label.name);
+        HWND control = GetDlgItem(window, label.id);
+        EXPECT_TRUE(WaitUntil([&] { return ShowsTextOn(control, kDarkButtonText, kDarkFace); }));
+    }
+    EXPECT_TRUE(ShowsTextOn(GetDlgItem(window, IDC_VEVOVE_TEXT), kDarkWindowText, kDarkFace));
+    const ScreenPixels ok(GetDlgItem(window, IDC_MORE_SOFTWARE_OK));
+    EXPECT_EQ(ok.Count([](COLORREF c) { return c == kDarkButtonText; }), 0);
 }
 
 TEST_F(MoreSoftwareWindowTest, SecondPressKeepsOneWindow) {

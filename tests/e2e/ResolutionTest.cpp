@@ -4,6 +4,7 @@
 // once; blank boxes refilled.
 #include "harness/Input.h"
 #include "harness/ProgramWindows.h"
+#include "harness/Screen.h"
 #include "harness/SettingsFile.h"
 #include "harness/VevoveTest.h"
 
@@ -18,25 +19,6 @@ namespace {
 constexpr Milliseconds kOneTick{6500};
 // Long enough for two ticks, whatever the phase of the timer.
 constexpr Milliseconds kTwoTicks{11000};
-
-SIZE ScreenSize() {
-    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
-
-bool ScreenIs(int width, int height) {
-    const SIZE size = ScreenSize();
-    return size.cx == width && size.cy == height;
-}
-
-void SetScreen(int width, int height) {
-    DEVMODEA mode = {};
-    mode.dmSize = sizeof mode;
-    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-    mode.dmPelsWidth = static_cast<DWORD>(width);
-    mode.dmPelsHeight = static_cast<DWORD>(height);
-    ASSERT_EQ(ChangeDisplaySettingsA(&mode, 0), DISP_CHANGE_SUCCESSFUL);
-    ASSERT_TRUE(WaitUntil([&] { return ScreenIs(width, height); }));
-}
 
 // Counts the display-change broadcasts (WM_DISPLAYCHANGE) that reach a hidden
 // top-level window of the test program: one for every mode change, whoever

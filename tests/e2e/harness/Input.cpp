@@ -22,6 +22,17 @@ LPARAM KeyData(WORD virtualKey, bool release) {
     return data;
 }
 
+void SendKey(WORD virtualKey, bool release) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+    if (SendInput(1, &input, sizeof input) != 1) {
+        throw std::runtime_error("cannot send keyboard input");
+    }
+}
+
 } // namespace
 
 void Click(HWND button) {
@@ -72,6 +83,24 @@ void RequestClose(HWND window) {
 
 void RestoreFromTaskbar(HWND applicationWindow) {
     Post(applicationWindow, WM_SYSCOMMAND, SC_RESTORE, 0);
+}
+
+void SystemCommandAndWait(HWND window, WPARAM command) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, WM_SYSCOMMAND, command, 0, SMTO_ABORTIFHUNG, 5000, &result)) {
+        throw std::runtime_error("the program did not handle the window command in time");
+    }
+}
+
+void TypeOnKeyboard(const std::string& text) {
+    for (char character : text) {
+        PressKeyOnKeyboard(LOBYTE(VkKeyScanA(character)));
+    }
+}
+
+void PressKeyOnKeyboard(WORD virtualKey) {
+    SendKey(virtualKey, false);
+    SendKey(virtualKey, true);
 }
 
 } // namespace e2e

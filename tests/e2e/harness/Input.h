@@ -34,4 +34,14 @@ void RequestClose(HWND window);
 // Restoring a minimized program, as a click on its taskbar entry does.
 void RestoreFromTaskbar(HWND applicationWindow);
 
+// A window command (WM_SYSCOMMAND: SC_MINIMIZE, SC_RESTORE, ...) as a caption
+// button or the taskbar entry gives it, sent: the program has handled it when
+// this returns. Throws when the program does not answer in time.
+void SystemCommandAndWait(HWND window, WPARAM command);
+
+// Keys typed on the keyboard: they go to whichever window has the keyboard
+// focus. Letters and digits only.
+void TypeOnKeyboard(const std::string& text);
+void PressKeyOnKeyboard(WORD virtualKey);
+
 } // namespace e2e
