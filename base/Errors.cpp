@@ -52,7 +52,8 @@ std::string TrimmedSystemText(std::string text) {
 
 void RaiseSystemError(const SystemFailure& failure) {
     if (failure.code == 0) {
-        throw Error(ErrorKind::System, "Ein Aufruf einer Betriebssystemfunktion ist fehlgeschlagen");
+        throw Error(ErrorKind::System,
+                    "Ein Aufruf einer Betriebssystemfunktion ist fehlgeschlagen");
     }
     throw Error(ErrorKind::System,
                 Format("Systemfehler.  Code: %d.\r\n%s", static_cast<int>(failure.code),

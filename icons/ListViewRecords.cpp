@@ -19,22 +19,20 @@ const ListViewLayout& ListViewLayoutFor(int pointerBits) {
     return pointerBits == 64 ? kListView64 : kListView32;
 }
 
-std::vector<std::uint8_t> ItemTextRecord(const ListViewLayout& layout, RemoteAddress block) {
+std::vector<std::uint8_t> ItemTextRecord(const ListViewLayout& layout, RemoteAddress slot) {
     std::vector<std::uint8_t> record(layout.itemSize, 0);
-    PutLittleEndian(&record[layout.itemTextOffset], block + layout.textArea,
-                    layout.pointerBits / 8);
+    PutLittleEndian(&record[layout.itemTextOffset], slot + layout.textArea, layout.pointerBits / 8);
     PutLittleEndian(&record[layout.itemTextMaxOffset], kItemTextCapacity, 4);
     return record;
 }
 
 std::uint32_t ReportedTextLength(std::int64_t reported) {
-    return static_cast<std::uint32_t>(
-        std::clamp<std::int64_t>(reported, 0, kItemTextCapacity - 1));
+    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(reported, 0, kItemTextCapacity - 1));
 }
 
 std::u16string ItemText(const std::uint8_t* area, std::uint32_t length) {
     std::u16string text;
-    for (std::uint32_t i = 0; i < length; ++i) {
+    for (std::size_t i = 0; i < length; ++i) {
         const auto unit = static_cast<char16_t>(area[2 * i] | (area[2 * i + 1] << 8));
         if (unit == 0) {
             break;

@@ -1,7 +1,7 @@
 // The records that the icon commands place in the shell's process for the
-// list-view messages, laid out as the shell reads them: LVITEMW (up to
-// iIndent) with 32-bit or 64-bit pointers, followed by the area for an icon's
-// position and the area for its text.
+// list-view messages, laid out as the shell reads them. The block holds a row
+// of slots, one item's each: LVITEMW (up to iIndent) with 32-bit or 64-bit
+// pointers, the area for the item's position and the area for its text.
 #pragma once
 
 #include "RemoteMemory.h"
@@ -21,8 +21,9 @@ constexpr std::int32_t kLvsAutoArrange = 0x0100;
 // UTF-16 code units in an icon's text area, terminating zero included: texts
 // are read up to 254 units, as many bytes as the 8-bit texts had before.
 constexpr std::uint32_t kItemTextCapacity = 255;
-// One block serves a whole command.
+// One block serves a whole command, and its slots serve the items in turns.
 constexpr std::uint32_t kRemoteBlockSize = 4095;
+constexpr std::uint32_t kItemSlots = 7;
 
 struct ListViewLayout {
     int pointerBits;
@@ -31,25 +32,24 @@ struct ListViewLayout {
     std::uint32_t itemTextMaxOffset; // cchTextMax
     std::uint32_t pointArea;         // 8 bytes: x, then y
     std::uint32_t textArea;          // kItemTextCapacity code units
+    std::uint32_t slotSize;          // the next slot's record aligned for its pointer
 };
 
 // 64-bit records align their pointers to 8 bytes, and each record's size to
 // its widest field.
-inline constexpr ListViewLayout kListView32 = {32, 40, 20, 24, 40, 48};
-inline constexpr ListViewLayout kListView64 = {64, 56, 24, 32, 56, 64};
+inline constexpr ListViewLayout kListView32 = {32, 40, 20, 24, 40, 48, 560};
+inline constexpr ListViewLayout kListView64 = {64, 56, 24, 32, 56, 64, 576};
 
-// The point area lies right before the text area, so that one copy brings
-// back an icon's position and text; record and areas fit the block.
-static_assert(kListView32.textArea == kListView32.pointArea + 8);
-static_assert(kListView64.textArea == kListView64.pointArea + 8);
-static_assert(kListView64.textArea + 2 * kItemTextCapacity <= kRemoteBlockSize);
+static_assert(kListView32.textArea + 2 * kItemTextCapacity <= kListView32.slotSize);
+static_assert(kListView64.textArea + 2 * kItemTextCapacity <= kListView64.slotSize);
+static_assert(kItemSlots * kListView64.slotSize <= kRemoteBlockSize);
 
 // The layout a process with pointers of that width reads.
 const ListViewLayout& ListViewLayoutFor(int pointerBits);
 
-// The item record for LVM_GETITEMTEXTW at `block`: all zero but pszText,
-// which points at the text area, and cchTextMax.
-std::vector<std::uint8_t> ItemTextRecord(const ListViewLayout& layout, RemoteAddress block);
+// The item record for LVM_GETITEMTEXTW of the slot at `slot`: all zero but
+// pszText, which points at the slot's text area, and cchTextMax.
+std::vector<std::uint8_t> ItemTextRecord(const ListViewLayout& layout, RemoteAddress slot);
 
 // The length of the text that LVM_GETITEMTEXTW reports, held to the text
 // area whatever the list view says.

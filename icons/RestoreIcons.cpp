@@ -2,10 +2,9 @@
 #include "Errors.h"
 #include "IconCommands.h"
 #include "IconPositionsKey.h"
+#include "ListViewItems.h"
 #include "ScopeGuard.h"
-#include "ShellListView.h"
 
-#include <array>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -56,35 +55,20 @@ std::string SearchKeyOf(ShellWindows& windows, const std::u16string& text) {
     return key;
 }
 
-// Every item's text read once, so that each name is matched here as the list
-// view's own search would match it, which scans the items from the first on
-// each search. Of items the search takes for the same, the first is kept.
-std::unordered_map<std::string, std::uint64_t> FirstItemBySearchKey(ShellListView& listView) {
-    const std::int64_t count = listView.Send(kLvmGetItemCount, 0, 0);
-    const ListViewLayout& layout = listView.layout();
-    RemoteBlock& block = listView.block();
-    const std::vector<std::uint8_t> record = ItemTextRecord(layout, block.address());
-    block.Write(block.address(), record.data(), layout.itemSize);
-
-    std::unordered_map<std::string, std::uint64_t> items;
-    std::array<std::uint8_t, 2 * kItemTextCapacity> area{};
-    for (std::int64_t item = 0; item < count; ++item) {
-        const auto index = static_cast<std::uint64_t>(item);
-        const std::uint32_t length = ReportedTextLength(listView.Send(
-            kLvmGetItemTextW, index, static_cast<std::int64_t>(block.address())));
-        block.Read(block.address() + layout.textArea, area.data(), 2 * (length + 1));
-        items.emplace(SearchKeyOf(listView.windows(), ItemText(area.data(), length)), index);
-    }
-    return items;
-}
-
-// A value whose name no icon bears moves nothing; each value moves at most one icon.
+// Each name is matched here as the list view's own search would match it,
+// which scans the items from the first on each search: of items the search
+// takes for the same, the first is kept. A value whose name no icon bears
+// moves nothing; each value moves at most one icon.
 std::vector<Move> MovesFor(ShellListView& listView, const std::vector<SavedPosition>& saved) {
-    const auto items = FirstItemBySearchKey(listView);
+    std::unordered_map<std::string, std::uint64_t> firstItems;
+    std::uint64_t index = 0;
+    for (const ListViewItem& item : ReadListViewItems(listView, ItemParts::Texts)) {
+        firstItems.emplace(SearchKeyOf(listView.windows(), item.text), index++);
+    }
     std::vector<Move> moves;
     for (const SavedPosition& position : saved) {
-        const auto found = items.find(SearchKeyOf(listView.windows(), position.name));
-        if (found != items.end()) {
+        const auto found = firstItems.find(SearchKeyOf(listView.windows(), position.name));
+        if (found != firstItems.end()) {
             moves.push_back({found->second, position.packed});
         }
     }

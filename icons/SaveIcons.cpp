@@ -2,53 +2,16 @@
 #include "Errors.h"
 #include "IconCommands.h"
 #include "IconPositionsKey.h"
+#include "ListViewItems.h"
 #include "ScopeGuard.h"
-#include "ShellListView.h"
 
-#include <algorithm>
-#include <array>
 #include <string>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 namespace vevove {
 
 namespace {
-
-struct IconPosition {
-    std::u16string name;
-    std::array<std::uint8_t, kIconPositionSize> point{};
-};
-
-// One item record, written once, serves every text request. The position
-// lands right before the text, so that one copy brings back both; a position
-// the list view does not give counts as zeros.
-std::vector<IconPosition> ReadIconPositions(ShellListView& listView) {
-    const std::int64_t count = listView.Send(kLvmGetItemCount, 0, 0);
-    const ListViewLayout& layout = listView.layout();
-    RemoteBlock& block = listView.block();
-    const std::vector<std::uint8_t> record = ItemTextRecord(layout, block.address());
-    block.Write(block.address(), record.data(), layout.itemSize);
-
-    const RemoteAddress pointArea = block.address() + layout.pointArea;
-    std::array<std::uint8_t, kIconPositionSize + 2 * kItemTextCapacity> areas{};
-    std::vector<IconPosition> icons;
-    for (std::int64_t item = 0; item < count; ++item) {
-        const auto index = static_cast<std::uint64_t>(item);
-        const std::uint32_t length = ReportedTextLength(listView.Send(
-            kLvmGetItemTextW, index, static_cast<std::int64_t>(block.address())));
-        const bool placed =
-            listView.Send(kLvmGetItemPosition, index, static_cast<std::int64_t>(pointArea)) != 0;
-        block.Read(pointArea, areas.data(), kIconPositionSize + 2 * (length + 1));
-        IconPosition icon;
-        icon.name = ItemText(areas.data() + kIconPositionSize, length);
-        if (placed) {
-            std::copy_n(areas.begin(), kIconPositionSize, icon.point.begin());
-        }
-        icons.push_back(std::move(icon));
-    }
-    return icons;
-}
 
 void Check(const std::optional<SystemFailure>& failure) {
     if (failure) {
@@ -56,22 +19,56 @@ void Check(const std::optional<SystemFailure>& failure) {
     }
 }
 
+// Values by the form in which the registry compares their names: where each
+// lies in its list.
+using ValuesByForm = std::unordered_map<std::u16string, std::size_t>;
+
+ValuesByForm IndexByForm(IconRegistry& registry, const std::vector<RegistryValue>& values) {
+    ValuesByForm index;
+    for (std::size_t at = 0; at < values.size(); ++at) {
+        index.emplace(registry.ValueNameForm(values[at].name), at);
+    }
+    return index;
+}
+
+// For each value name the first icon's text and the last icon's position:
+// writing the values in item order gives the same, as the registry keeps a
+// value's first spelling.
+std::vector<RegistryValue> NewLayout(IconRegistry& registry,
+                                     const std::vector<ListViewItem>& icons) {
+    std::vector<RegistryValue> layout;
+    ValuesByForm byForm;
+    for (const ListViewItem& icon : icons) {
+        const auto [at, added] = byForm.emplace(registry.ValueNameForm(icon.text), layout.size());
+        if (added) {
+            layout.push_back({icon.text, kRegBinary, {}});
+        }
+        layout[at->second].data.assign(icon.point.begin(), icon.point.end());
+    }
+    return layout;
+}
+
 // The new values first, then away with the values of icons that are gone: at
 // no moment does the key hold fewer positions than before, and a failure
-// leaves it no emptier. A later icon overwrites an earlier one whose name the
-// registry takes for the same.
-void StoreIconPositions(IconRegistry& registry, const std::vector<IconPosition>& icons) {
+// leaves it no emptier. A value that already holds its position is left as it
+// is, so that saving a layout unchanged writes nothing.
+void StoreIconPositions(IconRegistry& registry, const std::vector<ListViewItem>& icons) {
     RegistryKeyId key = 0;
     Check(registry.CreateKey(kIconPositionsKey, key));
     const ScopeGuard closeKey([&] { registry.CloseKey(key); });
-    std::unordered_set<std::u16string> stored;
-    for (const IconPosition& icon : icons) {
-        Check(registry.SetValue(
-            key, RegistryValue{icon.name, kRegBinary, {icon.point.begin(), icon.point.end()}}));
-        stored.insert(registry.ValueNameForm(icon.name));
+    const std::vector<RegistryValue> held = registry.Values(key);
+    const std::vector<RegistryValue> layout = NewLayout(registry, icons);
+    const ValuesByForm heldByForm = IndexByForm(registry, held);
+    for (const RegistryValue& value : layout) {
+        const auto found = heldByForm.find(registry.ValueNameForm(value.name));
+        if (found == heldByForm.end() || held[found->second].type != value.type ||
+            held[found->second].data != value.data) {
+            Check(registry.SetValue(key, value));
+        }
     }
-    for (const RegistryValue& value : registry.Values(key)) {
-        if (stored.count(registry.ValueNameForm(value.name)) == 0) {
+    const ValuesByForm layoutByForm = IndexByForm(registry, layout);
+    for (const RegistryValue& value : held) {
+        if (layoutByForm.count(registry.ValueNameForm(value.name)) == 0) {
             Check(registry.DeleteValue(key, value.name));
         }
     }
@@ -83,7 +80,8 @@ void StoreIconPositions(IconRegistry& registry, const std::vector<IconPosition>&
 // them all leaves the layout saved before as it was.
 void SaveIcons(Desktop& desktop) {
     WalkDesktopListView(desktop, [&](ShellListView& listView) {
-        StoreIconPositions(desktop.registry, ReadIconPositions(listView));
+        StoreIconPositions(desktop.registry,
+                           ReadListViewItems(listView, ItemParts::TextsAndPositions));
     });
 }
 

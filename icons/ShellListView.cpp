@@ -48,8 +48,7 @@ ShellListView::ShellListView(Desktop& desktop, WindowId window, std::uint32_t pr
     : desktop_(desktop), window_(window), processId_(processId), block_(block),
       layout_(ShellLayout(desktop.memory, block)) {}
 
-std::int64_t ShellListView::Send(std::uint32_t message, std::uint64_t wParam,
-                                 std::int64_t lParam) {
+std::int64_t ShellListView::Send(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam) {
     const std::optional<std::int64_t> answer =
         desktop_.windows.Send(window_, message, wParam, lParam);
     if (!answer) {

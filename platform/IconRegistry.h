@@ -26,8 +26,7 @@ class IconRegistry {
     virtual ~IconRegistry() = default;
 
     // Opens the key, creating it where it is missing, for reading and writing values.
-    virtual std::optional<SystemFailure> CreateKey(const std::string& path,
-                                                   RegistryKeyId& key) = 0;
+    virtual std::optional<SystemFailure> CreateKey(const std::string& path, RegistryKeyId& key) = 0;
     // Opens an existing key for reading its values; false when there is none.
     virtual bool OpenKey(const std::string& path, RegistryKeyId& key) = 0;
     virtual void CloseKey(RegistryKeyId key) = 0;
@@ -35,7 +34,8 @@ class IconRegistry {
     // Every value of the key, in the registry's enumeration order; a failure
     // ends the values there.
     virtual std::vector<RegistryValue> Values(RegistryKeyId key) = 0;
-    virtual std::optional<SystemFailure> SetValue(RegistryKeyId key, const RegistryValue& value) = 0;
+    virtual std::optional<SystemFailure> SetValue(RegistryKeyId key,
+                                                  const RegistryValue& value) = 0;
     // A missing value is no failure.
     virtual std::optional<SystemFailure> DeleteValue(RegistryKeyId key,
                                                      const std::u16string& name) = 0;

@@ -105,8 +105,8 @@ std::vector<RegistryValue> Win32IconRegistry::Values(RegistryKeyId key) {
 
 std::optional<SystemFailure> Win32IconRegistry::SetValue(RegistryKeyId key,
                                                          const RegistryValue& value) {
-    return FailureOf(RegSetValueExW(ToKey(key), Wide(value.name), 0, value.type,
-                                    value.data.data(), static_cast<DWORD>(value.data.size())));
+    return FailureOf(RegSetValueExW(ToKey(key), Wide(value.name), 0, value.type, value.data.data(),
+                                    static_cast<DWORD>(value.data.size())));
 }
 
 std::optional<SystemFailure> Win32IconRegistry::DeleteValue(RegistryKeyId key,

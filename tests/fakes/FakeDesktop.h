@@ -54,8 +54,8 @@ class FakeDesktop : public ShellWindows, public RemoteMemory {
     WindowId listView = 0; // the window that answers as the list view below
     std::vector<Item> items;
     std::int32_t style = kListViewIconStyle;
-    // The bytes of each record the list view was sent, as they lay in the
-    // block when the message came, the search records with their name.
+    // The bytes of each item record the list view was sent, as they lay in
+    // the block when the message came.
     std::vector<std::vector<std::uint8_t>> itemRecords;
     // The list view's own reads and writes that went outside every block.
     int strayAccesses = 0;

@@ -30,9 +30,15 @@ TEST_P(RestoreIconsTest, PutsBackWhatASaveRecorded) {
 // Names that an 8-bit code page would have made alike each come back to
 // their own icon.
 TEST_P(RestoreIconsTest, NamesInAnyScriptComeBackEachToItsIcon) {
-    desktop.items = {{u"日本語メモ.txt", 0, 0}, {u"Ωmega.lnk", 0, 0}, {u"Omega.lnk", 0, 0},
-                     {u"Ω1", 0, 0},             {u"Ж1", 0, 0},        {u"āpple", 0, 0},
-                     {u"apple", 0, 0},          {u"😀", 0, 0},        {u"😁", 0, 0},
+    desktop.items = {{u"日本語メモ.txt", 0, 0},
+                     {u"Ωmega.lnk", 0, 0},
+                     {u"Omega.lnk", 0, 0},
+                     {u"Ω1", 0, 0},
+                     {u"Ж1", 0, 0},
+                     {u"āpple", 0, 0},
+                     {u"apple", 0, 0},
+                     {u"😀", 0, 0},
+                     {u"😁", 0, 0},
                      {std::u16string(u"\xDC00", 1), 0, 0}};
     for (std::size_t i = 0; i < desktop.items.size(); ++i) {
         desktop.items[i].x = static_cast<std::int32_t>(10 * i);
@@ -75,6 +81,16 @@ TEST_P(RestoreIconsTest, MatchesNamesAsTheListViewsSearchDoes) {
         RestoreIcons(icons);
         EXPECT_EQ(iconPositions(), match.moved);
     }
+}
+
+// Values that the search takes for one icon move it in turn, so the last one
+// decides where it ends.
+TEST_P(RestoreIconsTest, OfValuesForOneIconTheLastDecides) {
+    desktop.items = {{u"Strasse", 5, 5}};
+    save(u"Straße", 1, 2);
+    save(u"Strasse", 5, 5);
+    RestoreIcons(icons);
+    EXPECT_EQ(iconPositions(), Strings{"Strasse=5,5"});
 }
 
 // The list view would keep an arranged icon where it is.
@@ -153,8 +169,12 @@ TEST_P(RestoreIconsTest, AnEnumerationFailureEndsTheWalkQuietly) {
 
 // A failure of the block or of a search key raises the system error before
 // any icon moves, one of the registry ends the walk quietly; either way the
-// style is as before and nothing stays open, and the next command works.
+// style is as before and nothing stays open, and the next command works. Ten
+// icons take two turns through the block's slots.
 TEST_P(RestoreIconsTest, AFailureAtAnyStepLeavesTheStyleAndNothingOpen) {
+    for (char16_t i = u'3'; i <= u'9'; ++i) {
+        desktop.items.push_back({std::u16string(u"Symbol ") + i, 0, 0});
+    }
     save(u"Papierkorb", 1, 1);
     save(u"Arbeitsplatz", 2, 2);
     desktop.style |= kAutoArrange;
@@ -168,9 +188,10 @@ TEST_P(RestoreIconsTest, AFailureAtAnyStepLeavesTheStyleAndNothingOpen) {
     };
     for (const Case& step :
          {Case{desktop.failures, "Open", 0, true}, Case{desktop.failures, "Write", 0, true},
-          Case{desktop.failures, "Read", 0, true}, Case{desktop.failures, "Read", 2, true},
+          Case{desktop.failures, "Read", 0, true}, Case{desktop.failures, "Read", 1, true},
           Case{desktop.failures, "SearchKey", 1, true},
-          Case{desktop.failures, "SearchKey", 3, true}, Case{registry.failures, "OpenKey", 0, false},
+          Case{desktop.failures, "SearchKey", 10, true},
+          Case{registry.failures, "OpenKey", 0, false},
           Case{registry.failures, "Values", 0, false}}) {
         SCOPED_TRACE(std::string(step.operation) + " after " + std::to_string(step.skipped));
         step.failures.FailNext(step.operation, kErrorAccessDenied, step.skipped);
@@ -203,14 +224,16 @@ TEST_P(RestoreIconsTest, AShellThatStopsAnsweringGetsItsStyleBackOnceItAnswers) 
     save(u"Notizen.txt", 3, 3);
     desktop.style |= kAutoArrange;
     const std::int32_t before = desktop.style;
-    for (int answered = 0; answered <= 6; ++answered) {
+    // The count and each icon's text come before the moves.
+    constexpr int kBeforeMoves = 1 + 3;
+    for (int answered = 0; answered <= kBeforeMoves + 2; ++answered) {
         SCOPED_TRACE("answered " + std::to_string(answered));
         desktop.failures.FailNext("Answer", 0, answered);
         const std::string raised = RaisedBy(RestoreIcons, icons);
         EXPECT_EQ(raised, desktop.failures.Fired("Answer") ? kNoAnswer : "");
         if (!raised.empty()) {
             EXPECT_EQ(desktop.blocks.size(), 1u);
-            EXPECT_EQ(desktop.style, answered < 4 ? before : before & ~kAutoArrange);
+            EXPECT_EQ(desktop.style, answered < kBeforeMoves ? before : before & ~kAutoArrange);
             desktop.failures.Clear();
             desktop.answering = true;
             RestoreIcons(icons);

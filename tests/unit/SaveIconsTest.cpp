@@ -13,7 +13,8 @@ using Bytes = std::vector<std::uint8_t>;
 INSTANTIATE_TEST_SUITE_P(ShellWidths, SaveIconsTest, ::testing::Values(64, 32));
 
 TEST_P(SaveIconsTest, StoresEveryIconUnderItsTextAsXThenY) {
-    desktop.items = {{u"Papierkorb", 20, 10}, {u"Arbeitsplatz", 20, 90}, {u"Notizen.txt", 1004, 653}};
+    desktop.items = {
+        {u"Papierkorb", 20, 10}, {u"Arbeitsplatz", 20, 90}, {u"Notizen.txt", 1004, 653}};
     SaveIcons(icons);
     EXPECT_EQ(savedPositions(),
               (Strings{"Papierkorb=20,10", "Arbeitsplatz=20,90", "Notizen.txt=1004,653"}));
@@ -24,8 +25,9 @@ TEST_P(SaveIconsTest, StoresEveryIconUnderItsTextAsXThenY) {
 // have made alike, by "?" or by a look-alike letter, keep their own values.
 TEST_P(SaveIconsTest, NamesInAnyScriptAreStoredUnitForUnit) {
     const std::vector<std::u16string> names = {
-        u"日本語メモ.txt", u"Ωmega.lnk", u"Omega.lnk", u"Ω1", u"Ж1", u"āpple", u"apple",
-        u"😀 Party", u"Grüße €", std::u16string(u"\xD800x", 2), u"Straße", u"Strasse"};
+        u"日本語メモ.txt", u"Ωmega.lnk", u"Omega.lnk", u"Ω1",      u"Ж1",
+        u"āpple",          u"apple",     u"😀 Party",   u"Grüße €", std::u16string(u"\xD800x", 2),
+        u"Straße",         u"Strasse"};
     for (std::size_t i = 0; i < names.size(); ++i) {
         desktop.items.push_back({names[i], static_cast<std::int32_t>(i), 0});
     }
@@ -91,15 +93,23 @@ TEST_P(SaveIconsTest, ARemovedIconIsGoneAfterTheNextSave) {
     EXPECT_EQ(savedPositions(), Strings{"BLEIBT=5,1"});
 }
 
+// A value under an icon's name that holds its position in another type is
+// no saved position.
+TEST_P(SaveIconsTest, AValueOfAnotherTypeUnderAnIconsNameIsReplaced) {
+    registry.keys[kIconsKey] = {{u"Eins", kRegDword, {1, 0, 0, 0, 1, 0, 0, 0}}};
+    desktop.items = {{u"Eins", 1, 1}};
+    SaveIcons(icons);
+    EXPECT_EQ(savedPositions(), Strings{"Eins=1,1"});
+}
+
 // More icons than the 4095-byte block could hold side by side: one record
 // and one text area serve them all.
 TEST_P(SaveIconsTest, ManyIconsPassThroughTheOneBlock) {
     Strings expected;
     for (int i = 0; i < 30; ++i) {
-        desktop.items.push_back(
-            {u"Symbol " + std::u16string(200, u'x') + char16_t(u'0' + i % 10) +
-                 char16_t(u'A' + i / 10),
-             i, -i});
+        desktop.items.push_back({u"Symbol " + std::u16string(200, u'x') + char16_t(u'0' + i % 10) +
+                                     char16_t(u'A' + i / 10),
+                                 i, -i});
         expected.push_back(Utf8(desktop.items.back().text) + "=" + std::to_string(i) + "," +
                            std::to_string(-i));
     }
@@ -118,11 +128,17 @@ TEST_P(SaveIconsTest, WithoutADesktopListViewOrItsProcessNothingIsStored) {
     EXPECT_TRUE(bare.openProcesses.empty());
 }
 
-// A failure at any copy, at any point of the walk (the last read of the last
-// icon included), reports the system error, leaves nothing open and the
-// layout saved before untouched.
+// A failure at any copy, at any point of the walk (the read of the last
+// icons included: nine icons take two turns through the block's slots),
+// reports the system error, leaves nothing open and the layout saved before
+// untouched.
 TEST_P(SaveIconsTest, AFailedRemoteCallLeavesTheSavedLayoutAndNothingOpen) {
-    desktop.items = {{u"Eins", 1, 1}, {u"Zwei", 2, 2}};
+    Strings all;
+    for (std::int32_t i = 1; i <= 9; ++i) {
+        desktop.items.push_back({u"Symbol " + std::u16string(1, char16_t(u'0' + i)), i, i});
+        all.push_back("Symbol " + std::to_string(i) + "=" + std::to_string(i) + "," +
+                      std::to_string(i));
+    }
     for (const char* operation : {"Open", "Write", "Read"}) {
         for (int skipped = 0; skipped < 3; ++skipped) {
             SCOPED_TRACE(std::string(operation) + " after " + std::to_string(skipped));
@@ -137,8 +153,7 @@ TEST_P(SaveIconsTest, AFailedRemoteCallLeavesTheSavedLayoutAndNothingOpen) {
                 EXPECT_EQ(error.systemCode(), kErrorAccessDenied);
             }
             EXPECT_EQ(raised, desktop.failures.Fired(operation));
-            EXPECT_EQ(savedPositions(),
-                      raised ? Strings{"Alt=7,7"} : (Strings{"Eins=1,1", "Zwei=2,2"}));
+            EXPECT_EQ(savedPositions(), raised ? Strings{"Alt=7,7"} : all);
             desktop.failures.Clear();
             EXPECT_TRUE(desktop.blocks.empty());
             EXPECT_TRUE(desktop.openProcesses.empty());
@@ -185,9 +200,9 @@ TEST_P(SaveIconsTest, RegistryFailuresAreReportedAndTheLayoutIsNeverEmptier) {
         registry.failures.FailNext(step.operation, kErrorDiskFull, step.skipped);
         const std::string raised = RaisedBy(SaveIcons, icons);
         EXPECT_TRUE(registry.failures.Fired(step.operation));
-        EXPECT_EQ(raised, step.raises ? "Systemfehler.  Code: 112.\r\n" +
-                                            FakeSystemText(kErrorDiskFull)
-                                      : "");
+        EXPECT_EQ(raised, step.raises
+                              ? "Systemfehler.  Code: 112.\r\n" + FakeSystemText(kErrorDiskFull)
+                              : "");
         EXPECT_EQ(savedPositions(), step.saved);
         registry.failures.Clear();
     }

@@ -23,7 +23,10 @@ void RemoveIconPositionsKey();
 void WriteIconPosition(const std::string& name, int x, int y);
 
 // "name=x,y" for each 8-byte REG_BINARY value, "name:type/size" for others,
-// sorted (the order of enumeration is the registry's business).
+// sorted (the order of enumeration is the registry's business); the names in
+// the ANSI code page.
 std::vector<std::string> SavedPositions();
+// The same with the names in UTF-8, read as the registry holds them.
+std::vector<std::string> SavedPositionsUtf8();
 
 } // namespace e2e

@@ -76,6 +76,9 @@ StandinDesktop::StandinDesktop(const Options& options) : folder_(TempFolder()) {
     if (options.underWorkerW) {
         commandLine += " --workerw";
     }
+    if (options.unicode) {
+        commandLine += " --unicode";
+    }
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -125,6 +128,32 @@ void StandinDesktop::Move(int item, int x, int y) const {
 
 void StandinDesktop::Remove(int item) const {
     Send(top_, kStandinRemoveIcon, item, 0);
+}
+
+// Posted: sent, it would hold the test as long.
+void StandinDesktop::Hang(DWORD milliseconds) const {
+    PostMessageA(top_, kStandinHang, milliseconds, 0);
+}
+
+int StandinDesktop::OnePageBlocks() const {
+    SYSTEM_INFO system{};
+    GetSystemInfo(&system);
+    int blocks = 0;
+    MEMORY_BASIC_INFORMATION region{};
+    for (auto* at = static_cast<BYTE*>(system.lpMinimumApplicationAddress);
+         at < system.lpMaximumApplicationAddress &&
+         VirtualQueryEx(info_.hProcess, at, &region, sizeof region) == sizeof region;
+         at = static_cast<BYTE*>(region.BaseAddress) + region.RegionSize) {
+        if (region.State != MEM_COMMIT || region.Type != MEM_PRIVATE ||
+            region.Protect != PAGE_READWRITE || region.BaseAddress != region.AllocationBase ||
+            region.RegionSize != system.dwPageSize) {
+            continue;
+        }
+        MEMORY_BASIC_INFORMATION next{};
+        VirtualQueryEx(info_.hProcess, at + region.RegionSize, &next, sizeof next);
+        blocks += next.AllocationBase != region.AllocationBase ? 1 : 0;
+    }
+    return blocks;
 }
 
 std::string ToString(const std::vector<Icon>& icons) {

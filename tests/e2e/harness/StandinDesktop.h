@@ -1,7 +1,9 @@
 // The stand-in desktop shell (StandinShell.exe from the folder of the test
 // program) running with the icons a test gives it, and what it shows: the
 // icons' texts and positions as its list view holds them, read through the
-// report it writes on request.
+// report it writes on request. The texts are in the ANSI code page, or in
+// UTF-8 with `unicode`, where the stand-in runs as a real desktop does: a
+// Unicode list view whose texts its shell view supplies on request.
 #pragma once
 
 #include <windows.h>
@@ -27,6 +29,7 @@ class StandinDesktop {
         std::vector<Icon> icons;
         bool autoArrange = false;
         bool underWorkerW = false;
+        bool unicode = false;
     };
 
     // Starts the shell and waits for its list view; throws std::runtime_error
@@ -45,6 +48,11 @@ class StandinDesktop {
     std::vector<Icon> Icons() const;
     void Move(int item, int x, int y) const;
     void Remove(int item) const;
+    // The stand-in stops answering messages for that long, from now on.
+    void Hang(DWORD milliseconds) const;
+    // How many allocations of exactly one committed read-write page it holds,
+    // as the block is that Vevove places in it: each block left adds one.
+    int OnePageBlocks() const;
 
   private:
     std::string folder_;
