@@ -2,15 +2,6 @@
 
 #include "Format.h"
 
-#if defined(_MSC_VER)
-#include <intrin.h>
-#define VEVOVE_NOINLINE __declspec(noinline)
-#define VEVOVE_RETURN_ADDRESS() _ReturnAddress()
-#else
-#define VEVOVE_NOINLINE __attribute__((noinline))
-#define VEVOVE_RETURN_ADDRESS() __builtin_return_address(0)
-#endif
-
 namespace vevove {
 
 namespace {
@@ -38,10 +29,10 @@ const char* ErrorKindName(ErrorKind kind) {
 }
 
 // The place that constructed the error stands for the place that raised it.
-VEVOVE_NOINLINE
+__attribute__((noinline))
 Error::Error(ErrorKind kind, const std::string& message, std::uint32_t systemCode)
     : std::runtime_error(message), kind_(kind), systemCode_(systemCode),
-      address_(VEVOVE_RETURN_ADDRESS()) {}
+      address_(__builtin_return_address(0)) {}
 
 std::string TrimmedSystemText(std::string text) {
     while (!text.empty() && IsTrimmedAtEnd(text.back())) {
