@@ -1,5 +1,6 @@
 #include "CommandLineEntry.h"
 
+#include "CodePages.h"
 #include "CommandLine.h"
 #include "CommandLineRun.h"
 #include "Console.h"
@@ -27,24 +28,6 @@ struct FreeWithLocalFree {
     void operator()(LPWSTR* arguments) const { LocalFree(arguments); }
 };
 
-std::string Convert(UINT codePage, const std::wstring& text) {
-    const int length = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string converted(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), converted.data(),
-                        length, nullptr, nullptr);
-    return converted;
-}
-
-std::wstring Utf16FromUtf8(const std::string& text) {
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring converted(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), converted.data(),
-                        length);
-    return converted;
-}
-
 // The arguments after the program's name, split by the system's rules, in
 // UTF-8: no character is lost on the way to the parser, so none that the ANSI
 // code page lacks can become "?" and make "/?" of an argument.
@@ -54,7 +37,7 @@ std::vector<std::string> ArgumentsInUtf8() {
         CommandLineToArgvW(GetCommandLineW(), &count));
     std::vector<std::string> converted;
     for (int at = 1; arguments != nullptr && at < count; ++at) {
-        converted.push_back(Convert(CP_UTF8, arguments.get()[at]));
+        converted.push_back(CodePageFromWide(CP_UTF8, arguments.get()[at]));
     }
     return converted;
 }
@@ -87,7 +70,8 @@ std::optional<int> RunCommandLineIfGiven() {
         return std::nullopt;
     }
     // Shown in the ANSI code page, as every text of the program is.
-    line.invalidArgument = Convert(CP_ACP, Utf16FromUtf8(line.invalidArgument));
+    line.invalidArgument =
+        CodePageFromWide(CP_ACP, WideFromCodePage(CP_UTF8, line.invalidArgument));
     return RunWithoutWindow(line);
 }
 

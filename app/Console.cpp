@@ -1,6 +1,6 @@
 #include "Console.h"
 
-#include <vector>
+#include "CodePages.h"
 
 namespace vevove {
 
@@ -41,11 +41,7 @@ void WriteCharacters(HANDLE handle, const std::string& text) {
     if (text.empty()) {
         return;
     }
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::vector<wchar_t> characters(static_cast<std::size_t>(length));
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), characters.data(),
-                        length);
+    const std::wstring characters = WideFromCodePage(CP_ACP, text);
     const wchar_t* next = characters.data();
     DWORD left = static_cast<DWORD>(characters.size());
     DWORD written = 0;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace vevove {
 
 template <typename Close> class UniqueHandle {
@@ -20,6 +22,8 @@ template <typename Close> class UniqueHandle {
     // Calls that open handles say "none" with either value, depending on the call.
     bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
     HANDLE get() const { return handle_; }
+    // Hands the handle over to a caller that closes it itself.
+    HANDLE release() { return std::exchange(handle_, nullptr); }
 
   private:
     HANDLE handle_;

@@ -1,6 +1,6 @@
 #include "Win32RemoteMemory.h"
 
-#include "ScopeGuard.h"
+#include "OwnedHandle.h"
 #include "SystemFailureText.h"
 
 #include <windows.h>
@@ -45,21 +45,19 @@ bool PointerBits(HANDLE process, int& bits) {
 // Each failure's code is read before the process is closed, which may change it.
 std::optional<SystemFailure> Win32RemoteMemory::Open(std::uint32_t processId, std::uint32_t size,
                                                      RemoteBlockId& block) {
-    const HANDLE process = OpenProcess(kBlockRights, FALSE, processId);
-    if (process == nullptr) {
+    OwnedHandle process(OpenProcess(kBlockRights, FALSE, processId));
+    if (process.get() == nullptr) {
         return LastSystemFailure();
     }
-    ScopeGuard closeProcess([process] { CloseHandle(process); });
     int bits = 0;
-    if (!PointerBits(process, bits)) {
+    if (!PointerBits(process.get(), bits)) {
         return LastSystemFailure();
     }
-    void* const address = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    void* const address = VirtualAllocEx(process.get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
     if (address == nullptr) {
         return LastSystemFailure();
     }
-    closeProcess.Dismiss();
-    block.process = static_cast<std::uint64_t>(reinterpret_cast<UINT_PTR>(process));
+    block.process = static_cast<std::uint64_t>(reinterpret_cast<UINT_PTR>(process.release()));
     block.address = static_cast<RemoteAddress>(reinterpret_cast<UINT_PTR>(address));
     block.pointerBits = bits;
     return std::nullopt;

@@ -85,6 +85,15 @@ class ResolutionTest : public VevoveTest {
         VevoveTest::TearDown();
         SetScreen(1024, 768);
     }
+
+    // Types a resolution into the boxes, presses "Save resolution" and waits
+    // until the settings file holds `saved`.
+    void SaveResolution(const char* width, const char* height, const std::string& saved) {
+        SetText(controls_.width, width);
+        SetText(controls_.height, height);
+        Click(controls_.saveResolution);
+        ASSERT_TRUE(WaitUntil([&] { return ReadSettingsFile() == saved; }));
+    }
 };
 
 TEST_F(ResolutionTest, AutoRestoresBeforeTheWindowShowsAndCentresItForTheNewSize) {
@@ -119,10 +128,7 @@ TEST_F(ResolutionTest, ASavedResolutionIsKeptWhenTheUserSetsIt) {
     WriteSettingsFile("800\r\n600\r\nauto\r\n");
     Start();
     ASSERT_TRUE(ScreenIs(800, 600));
-    SetText(controls_.width, "1024");
-    SetText(controls_.height, "768");
-    Click(controls_.saveResolution);
-    ASSERT_TRUE(WaitUntil([] { return ReadSettingsFile() == "1024\r\n768\r\nauto\r\n"; }));
+    ASSERT_NO_FATAL_FAILURE(SaveResolution("1024", "768", "1024\r\n768\r\nauto\r\n"));
     SetScreen(1024, 768);
     // Put back to the resolution loaded at start-up, it would be 800 x 600 now.
     EXPECT_FALSE(WaitUntil([] { return !ScreenIs(1024, 768); }, kTwoTicks));
@@ -132,10 +138,7 @@ TEST_F(ResolutionTest, ASavedResolutionCountsAtOnceForAutoAndRestore) {
     WriteSettingsFile("1024\r\n768\r\nmanual\r\n");
     Start();
     ASSERT_TRUE(ScreenIs(1024, 768));
-    SetText(controls_.width, "800");
-    SetText(controls_.height, "600");
-    Click(controls_.saveResolution);
-    ASSERT_TRUE(WaitUntil([] { return ReadSettingsFile() == "800\r\n600\r\nmanual\r\n"; }));
+    ASSERT_NO_FATAL_FAILURE(SaveResolution("800", "600", "800\r\n600\r\nmanual\r\n"));
     Click(controls_.restoreResolution);
     EXPECT_TRUE(WaitUntil([] { return ScreenIs(800, 600); }));
 
