@@ -32,6 +32,11 @@ inline RegistryValue SavedPosition(const std::u16string& name, std::int32_t x, s
     return value;
 }
 
+// The text of the box that reports the system error `code`.
+inline std::string SystemErrorText(std::uint32_t code) {
+    return "Systemfehler.  Code: " + std::to_string(code) + ".\r\n" + FakeSystemText(code);
+}
+
 // UTF-8 for the test's messages; a lone surrogate shows as "\uD800".
 inline std::string Utf8(const std::u16string& text) {
     std::string out;

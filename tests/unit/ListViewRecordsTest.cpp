@@ -10,17 +10,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// pszText points behind the record and the 8-byte point area.
-TEST(ListViewRecords, The32BitItemRecordIsFortyBytes) {
-    const Bytes expected = {
-        0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, // mask..stateMask
-        0x30, 0x00, 0xA3, 0x00,                                                 // pszText
-        0xFF, 0,    0,    0,                                                    // cchTextMax
-        0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, // iImage, lParam, iIndent
-    };
-    EXPECT_EQ(ItemTextRecord(kListView32, 0x00A30000), expected);
-}
-
 TEST(ListViewRecords, The64BitItemRecordAlignsItsPointer) {
     const Bytes record = ItemTextRecord(kListView64, 0x1F3A50000ull);
     ASSERT_EQ(record.size(), 56u);

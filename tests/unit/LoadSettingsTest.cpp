@@ -27,23 +27,22 @@ class LoadSettingsTest : public ResolutionFixture {
         LoadSettings(resolution);
     }
 
-    void expectNothingApplied() {
-        EXPECT_EQ(boxes.width, "640");
-        EXPECT_EQ(boxes.height, "480");
-        EXPECT_FALSE(boxes.autoChecked);
-        EXPECT_EQ(state.savedWidth, 800);
-        EXPECT_EQ(state.savedHeight, 600);
+    // The boxes and the stored size after a load.
+    void expectShown(const std::string& width, const std::string& height, bool autoChecked,
+                     int savedWidth, int savedHeight) {
+        EXPECT_EQ(boxes.width, width);
+        EXPECT_EQ(boxes.height, height);
+        EXPECT_EQ(boxes.autoChecked, autoChecked);
+        EXPECT_EQ(state.savedWidth, savedWidth);
+        EXPECT_EQ(state.savedHeight, savedHeight);
     }
+    void expectNothingApplied() { expectShown("640", "480", false, 800, 600); }
 };
 
 TEST_F(LoadSettingsTest, AppliesAllThreeLines) {
     load("1280\r\n1024\r\nauto\r\n");
     EXPECT_EQ(state.settingsPath, kSettingsPath);
-    EXPECT_EQ(boxes.width, "1280");
-    EXPECT_EQ(boxes.height, "1024");
-    EXPECT_TRUE(boxes.autoChecked);
-    EXPECT_EQ(state.savedWidth, 1280);
-    EXPECT_EQ(state.savedHeight, 1024);
+    expectShown("1280", "1024", true, 1280, 1024);
 }
 
 TEST_F(LoadSettingsTest, BuildsThePathFromTheDataFolderAtEveryRun) {
@@ -127,10 +126,7 @@ TEST_F(LoadSettingsTest, ALineWithoutAVisibleByteLeavesItsBoxAndValue) {
 
 TEST_F(LoadSettingsTest, ShowsTheLineAsReadAndUsesItsNumber) {
     load(" 1280\r\n  $300\r\n");
-    EXPECT_EQ(boxes.width, " 1280");
-    EXPECT_EQ(boxes.height, "  $300");
-    EXPECT_EQ(state.savedWidth, 1280);
-    EXPECT_EQ(state.savedHeight, 768);
+    expectShown(" 1280", "  $300", false, 1280, 768);
 }
 
 TEST_F(LoadSettingsTest, KeepsTheLow16BitsOfTheNumber) {
@@ -155,28 +151,18 @@ TEST_F(LoadSettingsTest, ABrokenLine1StopsBeforeLine2) {
     for (const char* line : {"1280 ", "1280\t", "2147483648", "$", "12a"}) {
         SCOPED_TRACE(line);
         load(std::string(line) + "\r\n1024\r\nauto\r\n");
-        EXPECT_TRUE(boxes.autoChecked);
-        EXPECT_EQ(boxes.width, line);
-        EXPECT_EQ(state.savedWidth, 800);
-        EXPECT_EQ(boxes.height, "480");
-        EXPECT_EQ(state.savedHeight, 600);
+        expectShown(line, "480", true, 800, 600);
     }
 }
 
 TEST_F(LoadSettingsTest, ABrokenLine2KeepsWhatLine1Did) {
     load("1280\r\n1024x\r\nauto\r\n");
-    EXPECT_TRUE(boxes.autoChecked);
-    EXPECT_EQ(state.savedWidth, 1280);
-    EXPECT_EQ(boxes.height, "1024x");
-    EXPECT_EQ(state.savedHeight, 600);
+    expectShown("1280", "1024x", true, 1280, 600);
 }
 
 TEST_F(LoadSettingsTest, AOneLineFileSetsOnlyTheWidth) {
     load("1024");
-    EXPECT_EQ(state.savedWidth, 1024);
-    EXPECT_EQ(boxes.height, "480");
-    EXPECT_EQ(state.savedHeight, 600);
-    EXPECT_FALSE(boxes.autoChecked);
+    expectShown("1024", "480", false, 1024, 600);
 }
 
 TEST_F(LoadSettingsTest, AFileSavedFromEmptyBoxesChangesNothing) {

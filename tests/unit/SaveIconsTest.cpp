@@ -12,13 +12,18 @@ using Bytes = std::vector<std::uint8_t>;
 
 INSTANTIATE_TEST_SUITE_P(ShellWidths, SaveIconsTest, ::testing::Values(64, 32));
 
+// Little-endian, negative coordinates as two's complement.
 TEST_P(SaveIconsTest, StoresEveryIconUnderItsTextAsXThenY) {
-    desktop.items = {
-        {u"Papierkorb", 20, 10}, {u"Arbeitsplatz", 20, 90}, {u"Notizen.txt", 1004, 653}};
+    desktop.items = {{u"Papierkorb", 20, 10},
+                     {u"Arbeitsplatz", 20, 90},
+                     {u"Notizen.txt", 1004, 653},
+                     {u"Links oben", -40, -2147483647 - 1}};
     SaveIcons(icons);
-    EXPECT_EQ(savedPositions(),
-              (Strings{"Papierkorb=20,10", "Arbeitsplatz=20,90", "Notizen.txt=1004,653"}));
+    EXPECT_EQ(savedPositions(), (Strings{"Papierkorb=20,10", "Arbeitsplatz=20,90",
+                                         "Notizen.txt=1004,653", "Links oben=-40,-2147483648"}));
     EXPECT_EQ(registry.keys.at(kIconsKey).at(2).data, (Bytes{0xEC, 0x03, 0, 0, 0x8D, 0x02, 0, 0}));
+    EXPECT_EQ(registry.keys.at(kIconsKey).at(3).data,
+              (Bytes{0xD8, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80}));
 }
 
 // Each name keeps every UTF-16 unit, so names that an 8-bit code page would
@@ -72,13 +77,6 @@ TEST_P(SaveIconsTest, TextsAreCutTo254Units) {
     EXPECT_EQ(values[2].name, emojiAtTheCut.substr(0, 254));
 }
 
-TEST_P(SaveIconsTest, NegativeCoordinatesAreStoredAsTwosComplement) {
-    desktop.items = {{u"Links oben", -40, -2147483647 - 1}};
-    SaveIcons(icons);
-    EXPECT_EQ(registry.keys.at(kIconsKey).at(0).data,
-              (Bytes{0xD8, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80}));
-}
-
 // Values of icons that are gone, and whatever else the key held, go; the
 // value of an icon still there is replaced in place, under the spelling the
 // registry keeps.
@@ -117,15 +115,24 @@ TEST_P(SaveIconsTest, ManyIconsPassThroughTheOneBlock) {
     EXPECT_EQ(savedPositions(), expected);
 }
 
-TEST_P(SaveIconsTest, WithoutADesktopListViewOrItsProcessNothingIsStored) {
-    FakeDesktop bare;
-    const WindowId progman = bare.AddWindow("Progman", 0, 0);
-    Desktop withoutShell{bare, bare, registry};
-    SaveIcons(withoutShell);
-    bare.AddWindow("SysListView32", bare.AddWindow("SHELLDLL_DefView", progman, 0), 0);
-    SaveIcons(withoutShell);
-    EXPECT_EQ(registry.keys.count(kIconsKey), 0u);
-    EXPECT_TRUE(bare.openProcesses.empty());
+// Neither command reaches icons without a list view, nor with one whose
+// process cannot be opened.
+TEST_F(IconCommandTest, WithoutADesktopListViewOrItsProcessNothingIsStoredOrMoved) {
+    desktop.items = {{u"Papierkorb", 20, 10}};
+    const WindowId progman = desktop.AddWindow("Progman", 0, 0);
+    for (const bool withListView : {false, true}) {
+        SCOPED_TRACE(withListView ? "list view without process" : "no list view");
+        if (withListView) {
+            desktop.listView = desktop.AddWindow(
+                "SysListView32", desktop.AddWindow("SHELLDLL_DefView", progman, 0), 0);
+        }
+        registry.keys.clear();
+        SaveIcons(icons);
+        EXPECT_EQ(registry.keys.count(kIconsKey), 0u);
+        save(u"Papierkorb", 1, 1);
+        RestoreIcons(icons);
+        EXPECT_EQ(iconPositions(), Strings{"Papierkorb=20,10"});
+    }
 }
 
 // A failure at any copy, at any point of the walk (the read of the last
@@ -145,15 +152,10 @@ TEST_P(SaveIconsTest, AFailedRemoteCallLeavesTheSavedLayoutAndNothingOpen) {
             registry.keys.clear();
             save(u"Alt", 7, 7);
             desktop.failures.FailNext(operation, kErrorAccessDenied, skipped);
-            bool raised = false;
-            try {
-                SaveIcons(icons);
-            } catch (const Error& error) {
-                raised = true;
-                EXPECT_EQ(error.systemCode(), kErrorAccessDenied);
-            }
-            EXPECT_EQ(raised, desktop.failures.Fired(operation));
-            EXPECT_EQ(savedPositions(), raised ? Strings{"Alt=7,7"} : all);
+            const std::string raised = RaisedBy(SaveIcons, icons);
+            const bool fired = desktop.failures.Fired(operation);
+            EXPECT_EQ(raised, fired ? SystemErrorText(kErrorAccessDenied) : "");
+            EXPECT_EQ(savedPositions(), fired ? Strings{"Alt=7,7"} : all);
             desktop.failures.Clear();
             EXPECT_TRUE(desktop.blocks.empty());
             EXPECT_TRUE(desktop.openProcesses.empty());
@@ -200,9 +202,7 @@ TEST_P(SaveIconsTest, RegistryFailuresAreReportedAndTheLayoutIsNeverEmptier) {
         registry.failures.FailNext(step.operation, kErrorDiskFull, step.skipped);
         const std::string raised = RaisedBy(SaveIcons, icons);
         EXPECT_TRUE(registry.failures.Fired(step.operation));
-        EXPECT_EQ(raised, step.raises
-                              ? "Systemfehler.  Code: 112.\r\n" + FakeSystemText(kErrorDiskFull)
-                              : "");
+        EXPECT_EQ(raised, step.raises ? SystemErrorText(kErrorDiskFull) : "");
         EXPECT_EQ(savedPositions(), step.saved);
         registry.failures.Clear();
     }
@@ -305,14 +305,18 @@ TEST_P(SaveIconsTest, ThePendingBlockOfAShellThatIsGoneIsReleased) {
     EXPECT_EQ(savedPositions(), Strings{"Eins=1,1"});
 }
 
+// The block lies at 0x00A30000 in a 32-bit shell; pszText points behind the
+// record and the 8-byte point area.
 TEST_F(IconCommandTest, OnA32BitShellTheListViewReceivesExactlyTheFortyByteRecord) {
     desktop.shellPointerBits = 32;
     desktop.StartShell();
     desktop.items = {{u"A", 1, 2}};
     SaveIcons(icons);
     const Bytes expected = {
-        0,    0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0x30, 0x00, 0xA3, 0x00, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+        0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, // mask..stateMask
+        0x30, 0x00, 0xA3, 0x00,                                                 // pszText
+        0xFF, 0,    0,    0,                                                    // cchTextMax
+        0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, // iImage, lParam, iIndent
     };
     EXPECT_EQ(desktop.itemRecords, std::vector<Bytes>{expected});
 }
