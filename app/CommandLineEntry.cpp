@@ -5,11 +5,10 @@
 #include "CommandLineRun.h"
 #include "Console.h"
 #include "ScopeGuard.h"
+#include "Win32DesktopIcons.h"
 #include "Win32Display.h"
 #include "Win32IconRegistry.h"
-#include "Win32RemoteMemory.h"
 #include "Win32SettingsStorage.h"
-#include "Win32ShellWindows.h"
 
 #include <windows.h>
 
@@ -53,10 +52,9 @@ int RunWithoutWindow(const CommandLine& line) {
     });
     Win32SettingsStorage storage;
     Win32Display display;
-    Win32ShellWindows shellWindows;
-    Win32RemoteMemory remoteMemory;
+    Win32DesktopIcons desktopIcons;
     Win32IconRegistry registry;
-    Desktop desktop{shellWindows, remoteMemory, registry};
+    Desktop desktop{desktopIcons, registry};
     CommandTargets targets{storage, display, desktop};
     ConsoleOutput output;
     return RunCommandLine(line, targets, output);

@@ -1,6 +1,5 @@
 #include "CommandLineRun.h"
 
-#include "DesktopListView.h"
 #include "ErrorText.h"
 #include "Format.h"
 #include "LoadSettings.h"
@@ -90,14 +89,12 @@ Outcome RestoreStoredResolution(CommandTargets& targets) {
                        unsigned{state.savedHeight}));
 }
 
-// The buttons do nothing when the desktop has no list view of icons; the
-// command line says so.
-Outcome RunIconCommand(void (*command)(Desktop&), Desktop& desktop, const char* doneText) {
-    if (FindDesktopListView(desktop.windows) == 0) {
-        return Failed("the desktop's list view of icons was not found; is the desktop shell "
-                      "running?");
+// The buttons do nothing when there is no desktop with icons; the command
+// line says so.
+Outcome RunIconCommand(bool (*command)(Desktop&), Desktop& desktop, const char* doneText) {
+    if (!command(desktop)) {
+        return Failed("the desktop's icons were not found; is the desktop shell running?");
     }
-    command(desktop);
     return Done(doneText);
 }
 
@@ -152,7 +149,6 @@ int RunCommandLine(const CommandLine& line, CommandTargets& targets, CommandOutp
             exitCode = kExitFailed;
         }
     }
-    ReleaseWhenAnswered(targets.desktop);
     return exitCode;
 }
 

@@ -33,9 +33,7 @@ struct CommandTargets {
 // Runs every switch of the line in its order, also after one has failed, and
 // returns the exit code: kExitSuccess, kExitFailed when a switch failed, or
 // kExitInvalidArguments (with the usage on the error output) for a wrong
-// argument. The usage asked for is written and succeeds. What an icon switch
-// had to leave with a desktop that stopped answering is released at the end
-// if the desktop answers by then, as the window does when it closes.
+// argument. The usage asked for is written and succeeds.
 int RunCommandLine(const CommandLine& line, CommandTargets& targets, CommandOutput& output);
 
 } // namespace vevove

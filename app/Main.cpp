@@ -9,11 +9,10 @@
 #include "MainWindow.h"
 #include "MoreSoftwareWindow.h"
 #include "ScopeGuard.h"
+#include "Win32DesktopIcons.h"
 #include "Win32Display.h"
 #include "Win32IconRegistry.h"
-#include "Win32RemoteMemory.h"
 #include "Win32SettingsStorage.h"
-#include "Win32ShellWindows.h"
 
 #include <windows.h>
 
@@ -65,8 +64,7 @@ int ShowStartupError(const std::exception& error) {
 int RunProgram(int showCommand) {
     Win32SettingsStorage storage;
     Win32Display display;
-    Win32ShellWindows shellWindows;
-    Win32RemoteMemory remoteMemory;
+    Win32DesktopIcons desktopIcons;
     Win32IconRegistry registry;
     Application application(ApplicationTitle(ModuleFileName(), SystemLowerCase));
     const bool comInitialized = SUCCEEDED(CoInitialize(nullptr));
@@ -81,7 +79,7 @@ int RunProgram(int showCommand) {
     std::unique_ptr<HelpWindow> helpWindow;
     try {
         mainWindow = std::make_unique<MainWindow>(application, storage, display,
-                                                  Desktop{shellWindows, remoteMemory, registry});
+                                                  Desktop{desktopIcons, registry});
         application.AddForm(*mainWindow);
         moreSoftwareWindow = std::make_unique<MoreSoftwareWindow>(application);
         application.AddForm(*moreSoftwareWindow);

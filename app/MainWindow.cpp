@@ -75,10 +75,6 @@ MainWindow::MainWindow(Application& application, SettingsStorage& storage, Displ
     }
 }
 
-MainWindow::~MainWindow() {
-    ReleaseWhenAnswered(desktop_);
-}
-
 void MainWindow::SetOtherWindows(Form& help, Form& moreSoftware) {
     help_ = &help;
     moreSoftware_ = &moreSoftware;

@@ -14,10 +14,6 @@ class MainWindow final : public Form, private ResolutionBoxes {
   public:
     MainWindow(Application& application, SettingsStorage& storage, Display& display,
                const Desktop& desktop);
-    // Gives back what an icon command had to leave with a desktop that did
-    // not answer, if the desktop answers now.
-    ~MainWindow() override;
-
     // The windows that "Help" and the glyph button show.
     void SetOtherWindows(Form& help, Form& moreSoftware);
 

@@ -1,12 +1,13 @@
 // "Restore Icons": every saved icon back to its position.
-#include "Errors.h"
 #include "IconCommands.h"
 #include "IconPositionsKey.h"
-#include "ListViewItems.h"
+#include "IconView.h"
 #include "ScopeGuard.h"
 
+#include <map>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace vevove {
@@ -14,93 +15,143 @@ namespace vevove {
 namespace {
 
 struct SavedPosition {
-    std::u16string name;
-    std::uint32_t packed = 0;
+    std::string key; // the value name's match key
+    std::int32_t x = 0;
+    std::int32_t y = 0;
 };
-
-struct Move {
-    std::uint64_t item = 0;
-    std::uint32_t packed = 0;
-};
-
-std::int32_t LittleEndian32(const std::uint8_t* at) {
-    return static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(at[0]) | (static_cast<std::uint32_t>(at[1]) << 8) |
-        (static_cast<std::uint32_t>(at[2]) << 16) | (static_cast<std::uint32_t>(at[3]) << 24));
-}
 
 // Only 8-byte REG_BINARY values are saved positions, in enumeration order.
-std::vector<SavedPosition> ReadSavedPositions(IconRegistry& registry) {
+std::vector<SavedPosition> ReadSavedPositions(Desktop& desktop) {
     RegistryKeyId key = 0;
-    if (!registry.OpenKey(kIconPositionsKey, key)) {
+    if (!desktop.registry.OpenKey(kIconPositionsKey, key)) {
         return {};
     }
-    const ScopeGuard closeKey([&] { registry.CloseKey(key); });
+    const ScopeGuard closeKey([&] { desktop.registry.CloseKey(key); });
     std::vector<SavedPosition> saved;
-    for (const RegistryValue& value : registry.Values(key)) {
+    for (const RegistryValue& value : desktop.registry.Values(key)) {
         if (value.type == kRegBinary && value.data.size() == kIconPositionSize) {
             const std::uint8_t* point = value.data.data();
-            saved.push_back(
-                {value.name, PackedPosition(LittleEndian32(point), LittleEndian32(point + 4))});
+            saved.push_back({MatchKeyOf(desktop.icons, value.name), LittleEndian32(point),
+                             LittleEndian32(point + 4)});
         }
     }
     return saved;
 }
 
-std::string SearchKeyOf(ShellWindows& windows, const std::u16string& text) {
-    std::string key;
-    if (const auto failure = windows.SearchKey(text, key)) {
-        RaiseSystemError(*failure);
-    }
-    return key;
-}
+// Where each icon is to go, by its place in the desktop's order.
+using Targets = std::map<std::size_t, IconMove>;
 
-// Each name is matched here as the list view's own search would match it,
-// which scans the items from the first on each search: of items the search
-// takes for the same, the first is kept. A value whose name no icon bears
-// moves nothing; each value moves at most one icon.
-std::vector<Move> MovesFor(ShellListView& listView, const std::vector<SavedPosition>& saved) {
-    std::unordered_map<std::string, std::uint64_t> firstItems;
-    std::uint64_t index = 0;
-    for (const ListViewItem& item : ReadListViewItems(listView, ItemParts::Texts)) {
-        firstItems.emplace(SearchKeyOf(listView.windows(), item.text), index++);
+// A save names an icon after its file name where its label is shared, and a
+// value under a label that no icon bears now may have been such a name: those
+// icons are looked up by their file names first, each of which names one icon
+// alone. The icon found so is no longer looked up by its label.
+void PlaceByFileName(Desktop& desktop, DesktopIconView& view,
+                     const std::vector<std::string>& labelKeys,
+                     const std::vector<SavedPosition>& saved, Targets& targets,
+                     std::unordered_set<std::string>& usedValues) {
+    std::unordered_map<std::string, int> labelUses;
+    for (const std::string& key : labelKeys) {
+        ++labelUses[key];
     }
-    std::vector<Move> moves;
+    std::unordered_set<std::string> savedKeys;
     for (const SavedPosition& position : saved) {
-        const auto found = firstItems.find(SearchKeyOf(listView.windows(), position.name));
-        if (found != firstItems.end()) {
-            moves.push_back({found->second, position.packed});
+        savedKeys.insert(position.key);
+    }
+    std::vector<std::size_t> asked;
+    for (std::size_t at = 0; at < labelKeys.size(); ++at) {
+        if (labelUses[labelKeys[at]] > 1 || savedKeys.count(labelKeys[at]) == 0) {
+            asked.push_back(at);
         }
     }
-    return moves;
+    if (asked.empty()) {
+        return;
+    }
+    std::vector<std::u16string> fileNames;
+    Check(view.FileNames(asked, fileNames));
+    std::unordered_map<std::string, std::size_t> byFileName;
+    for (std::size_t at = 0; at < asked.size() && at < fileNames.size(); ++at) {
+        if (!fileNames[at].empty()) {
+            byFileName.emplace(MatchKeyOf(desktop.icons, fileNames[at]), asked[at]);
+        }
+    }
+    for (const SavedPosition& position : saved) {
+        const auto found = byFileName.find(position.key);
+        if (found != byFileName.end()) {
+            targets[found->second] = {found->second, position.x, position.y};
+            usedValues.insert(position.key);
+        }
+    }
+}
+
+// Each other value moves the first icon, in the desktop's order, whose label
+// matches its name, as the list view's own search finds it; of several values
+// for one icon, the last decides, as if each had moved it in turn.
+void PlaceByLabel(const std::vector<std::string>& labelKeys,
+                  const std::vector<SavedPosition>& saved,
+                  const std::unordered_set<std::string>& usedValues, Targets& targets) {
+    std::unordered_map<std::string, std::size_t> firstByLabel;
+    for (std::size_t at = 0; at < labelKeys.size(); ++at) {
+        if (targets.count(at) == 0) {
+            firstByLabel.emplace(labelKeys[at], at);
+        }
+    }
+    for (const SavedPosition& position : saved) {
+        const auto found = firstByLabel.find(position.key);
+        if (found != firstByLabel.end() && usedValues.count(position.key) == 0) {
+            targets[found->second] = {found->second, position.x, position.y};
+        }
+    }
 }
 
 // Automatic arrangement would undo every move, so it is off while the icons
-// move. Setting the style waits for the list view, so it changes only right
-// after the list view has answered.
-void MoveIcons(ShellListView& listView, const std::vector<Move>& moves) {
-    if (moves.empty()) {
-        return;
+// move, and then that setting alone is put back. With "Align icons to grid"
+// the desktop pushes an icon out of a cell another still holds, so all of
+// them move in one step.
+void MoveIcons(DesktopIconView& view, const std::vector<IconMove>& moves) {
+    bool arranged = false;
+    Check(view.AutoArrange(arranged));
+    if (arranged) {
+        Check(view.SetAutoArrange(false));
     }
-    const std::int32_t style = listView.windows().Style(listView.window());
-    if ((style & kLvsAutoArrange) != 0) {
-        listView.SetStyleUntilPutBack(style & ~kLvsAutoArrange, style);
+    const DesktopResult moved = view.Move(moves);
+    if (arranged) {
+        const DesktopResult putBack = view.SetAutoArrange(true);
+        Check(moved);
+        Check(putBack);
     }
-    for (const Move& move : moves) {
-        listView.Send(kLvmSetItemPosition, move.item, move.packed);
-    }
-    listView.PutStyleBack();
+    Check(moved);
 }
 
 } // namespace
 
-void RestoreIcons(Desktop& desktop) {
-    WalkDesktopListView(desktop, [&](ShellListView& listView) {
-        const std::vector<SavedPosition> saved = ReadSavedPositions(desktop.registry);
-        if (!saved.empty()) {
-            MoveIcons(listView, MovesFor(listView, saved));
-        }
-    });
+bool RestoreIcons(Desktop& desktop) {
+    bool found = false;
+    const std::unique_ptr<DesktopIconView> view = OpenIconView(desktop.icons, found);
+    if (view == nullptr) {
+        return found;
+    }
+    const std::vector<SavedPosition> saved = ReadSavedPositions(desktop);
+    if (saved.empty()) {
+        return true;
+    }
+    std::vector<DesktopIcon> icons;
+    Check(view->Icons(IconParts::Labels, icons));
+    std::vector<std::string> labelKeys;
+    for (const DesktopIcon& icon : icons) {
+        labelKeys.push_back(MatchKeyOf(desktop.icons, icon.label.substr(0, kLongestSavedLabel)));
+    }
+    Targets targets;
+    std::unordered_set<std::string> usedValues;
+    PlaceByFileName(desktop, *view, labelKeys, saved, targets, usedValues);
+    PlaceByLabel(labelKeys, saved, usedValues, targets);
+    std::vector<IconMove> moves;
+    for (const auto& [icon, move] : targets) {
+        moves.push_back(move);
+    }
+    if (!moves.empty()) {
+        MoveIcons(*view, moves);
+    }
+    return true;
 }
 
 } // namespace vevove

@@ -18,6 +18,11 @@ template <typename Close> class UniqueHandle {
     }
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        UniqueHandle old(std::exchange(handle_, other.release()));
+        return *this;
+    }
 
     // Calls that open handles say "none" with either value, depending on the call.
     bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }

@@ -140,11 +140,11 @@ TEST_F(CommandLineTest, WhatCannotBeDoneGivesExitCode1AndSaysWhy) {
          "/restoreresolution: the display refused 65535 x 65535.\r\n"},
         // No desktop shell runs.
         {nullptr, "/saveicons",
-         "/saveicons: the desktop's list view of icons was not found; is the "
+         "/saveicons: the desktop's icons were not found; is the "
          "desktop shell "
          "running?\r\n"},
         {nullptr, "/restoreicons",
-         "/restoreicons: the desktop's list view of icons was not found; is the "
+         "/restoreicons: the desktop's icons were not found; is the "
          "desktop shell "
          "running?\r\n"},
     };

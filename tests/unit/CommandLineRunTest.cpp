@@ -91,36 +91,35 @@ TEST_F(CommandLineRunTest, AFileWithoutADosDateIsNoSettingsFile) {
     EXPECT_NE(out.error.find("there is no settings file"), std::string::npos) << out.error;
 }
 
-TEST_F(CommandLineRunTest, IconSwitchesSaveAndRestoreThroughTheShellsListView) {
-    desktop.StartShell();
-    desktop.items = {{u"Papierkorb", 20, 10}, {u"Notizen.txt", 110, 90}};
+TEST_F(CommandLineRunTest, IconSwitchesSaveAndRestoreTheDesktopsIcons) {
+    desktop.icons = {{u"Papierkorb", 20, 10}, {u"Notizen.txt", 110, 90}};
     EXPECT_EQ(run({"/saveicons"}), 0);
     EXPECT_EQ(savedPositions(), (Strings{"Papierkorb=20,10", "Notizen.txt=110,90"}));
     EXPECT_EQ(out.output, "Icons saved.\r\n");
-    desktop.items[0].x = 500;
-    desktop.items[1].y = 400;
+    desktop.icons[0].x = 500;
+    desktop.icons[1].y = 400;
     EXPECT_EQ(run({"-RESTOREICONS"}), 0);
     EXPECT_EQ(iconPositions(), (Strings{"Papierkorb=20,10", "Notizen.txt=110,90"}));
     EXPECT_EQ(out.output, "Icons restored.\r\n");
     EXPECT_EQ(out.error, "");
 }
 
-TEST_F(CommandLineRunTest, WithoutADesktopListViewTheIconSwitchesFail) {
+TEST_F(CommandLineRunTest, WithoutADesktopTheIconSwitchesFail) {
+    desktop.present = false;
     save(u"Papierkorb", 20, 10);
     for (const char* command : {"/saveicons", "/restoreicons"}) {
         SCOPED_TRACE(command);
         EXPECT_EQ(run({command}), 1);
         EXPECT_EQ(out.output, "");
         EXPECT_EQ(out.error, std::string(command) +
-                                 ": the desktop's list view of icons was not found; is the "
-                                 "desktop shell running?\r\n");
+                                 ": the desktop's icons were not found; is the desktop "
+                                 "shell running?\r\n");
         EXPECT_EQ(savedPositions(), Strings{"Papierkorb=20,10"});
     }
 }
 
 TEST_F(CommandLineRunTest, AnErrorOfTheWindowsErrorBoxFailsTheSwitchWithTheBoxsText) {
-    desktop.StartShell();
-    desktop.items = {{u"Papierkorb", 20, 10}};
+    desktop.icons = {{u"Papierkorb", 20, 10}};
     save(u"Alt", 1, 2);
     desktop.failures.FailNext("Open", kErrorAccessDenied);
     EXPECT_EQ(run({"/saveicons"}), 1);
@@ -130,26 +129,18 @@ TEST_F(CommandLineRunTest, AnErrorOfTheWindowsErrorBoxFailsTheSwitchWithTheBoxsT
     EXPECT_EQ(savedPositions(), Strings{"Alt=1,2"});
 }
 
-// The block that the unanswered message points into stays with the shell;
-// a run that finds the shell answering at its end releases it.
 TEST_F(CommandLineRunTest, AShellThatDoesNotAnswerFailsTheSwitchesWithTheBoxsText) {
-    desktop.StartShell();
-    desktop.items = {{u"Papierkorb", 20, 10}};
+    desktop.icons = {{u"Papierkorb", 20, 10}};
     desktop.answering = false;
     EXPECT_EQ(run({"/saveicons", "/restoreicons"}), 1);
     EXPECT_EQ(out.error, "/saveicons: Der Desktop antwortet nicht.\r\n"
                          "/restoreicons: Der Desktop antwortet nicht.\r\n");
     EXPECT_EQ(out.output, "");
-    EXPECT_EQ(desktop.blocks.size(), 1u);
-    desktop.answering = true;
-    EXPECT_EQ(run({"/restoreresolution"}), 1);
-    EXPECT_TRUE(desktop.blocks.empty());
     EXPECT_EQ(registry.keys.count(kIconsKey), 0u);
 }
 
 TEST_F(CommandLineRunTest, SwitchesRunInTheirOrderAndAFailureStopsNone) {
-    desktop.StartShell();
-    desktop.items = {{u"Papierkorb", 20, 10}};
+    desktop.icons = {{u"Papierkorb", 20, 10}};
     save(u"Papierkorb", 300, 200);
     // No settings file: the resolution fails, the icons are restored, then saved.
     EXPECT_EQ(run({"/restoreresolution", "/restoreicons", "/saveicons"}), 1);
@@ -159,15 +150,14 @@ TEST_F(CommandLineRunTest, SwitchesRunInTheirOrderAndAFailureStopsNone) {
     EXPECT_NE(out.error.find("/restoreresolution: there is no settings file"), std::string::npos);
 
     // Saved first, the desktop's own layout goes to the registry and stays.
-    desktop.items[0].x = 40;
+    desktop.icons[0].x = 40;
     EXPECT_EQ(run({"/saveicons", "/restoreicons"}), 0);
     EXPECT_EQ(iconPositions(), Strings{"Papierkorb=40,200"});
     EXPECT_EQ(savedPositions(), Strings{"Papierkorb=40,200"});
 }
 
 TEST_F(CommandLineRunTest, TheUsageAskedForGoesToTheOutputAWrongArgumentToTheError) {
-    desktop.StartShell();
-    desktop.items = {{u"Papierkorb", 20, 10}};
+    desktop.icons = {{u"Papierkorb", 20, 10}};
     EXPECT_EQ(run({"/saveicons", "/?"}), 0);
     EXPECT_EQ(out.output, UsageText());
     EXPECT_EQ(out.error, "");

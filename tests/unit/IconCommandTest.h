@@ -1,11 +1,9 @@
 // The icon commands against a fake desktop and registry: whatever a test did,
-// the shell keeps no block and no handle of ours, no registry key stays open,
-// the shell's list view never read or wrote outside the block, and nothing
-// waited for a list view that did not answer.
+// no view of the desktop and no registry key stays open.
 #pragma once
 
 #include "Errors.h"
-#include "FakeDesktop.h"
+#include "FakeDesktopIcons.h"
 #include "FakeIconRegistry.h"
 #include "IconCommands.h"
 
@@ -23,6 +21,10 @@ using Strings = std::vector<std::string>;
 
 constexpr const char* kIconsKey = "Software\\VUD\\Rovaraz Urov Adivuded Evare";
 constexpr const char* kNoAnswer = "Der Desktop antwortet nicht";
+
+// The ways to the desktop: its folder view, which knows file names, and its
+// list view, which does not.
+enum class Way { FolderView, ListView };
 
 // A saved position as the registry holds it: x, then y, little-endian.
 inline RegistryValue SavedPosition(const std::u16string& name, std::int32_t x, std::int32_t y) {
@@ -64,11 +66,8 @@ inline std::string Utf8(const std::u16string& text) {
 class IconCommandTest : public ::testing::Test {
   protected:
     void TearDown() override {
-        EXPECT_TRUE(desktop.blocks.empty());
-        EXPECT_TRUE(desktop.openProcesses.empty());
+        EXPECT_EQ(desktop.openViews, 0);
         EXPECT_TRUE(registry.openKeys.empty());
-        EXPECT_EQ(desktop.strayAccesses, 0);
-        EXPECT_EQ(desktop.blockedCalls, 0);
     }
 
     // Names differ as the registry compares them.
@@ -94,18 +93,18 @@ class IconCommandTest : public ::testing::Test {
         return saved;
     }
 
-    // "text=x,y" for each item of the list view.
+    // "label=x,y" for each icon of the desktop.
     Strings iconPositions() const {
         Strings icons;
-        for (const FakeDesktop::Item& item : desktop.items) {
-            icons.push_back(Utf8(item.text) + "=" + std::to_string(item.x) + "," +
-                            std::to_string(item.y));
+        for (const FakeDesktopIcons::Icon& icon : desktop.icons) {
+            icons.push_back(Utf8(icon.label) + "=" + std::to_string(icon.x) + "," +
+                            std::to_string(icon.y));
         }
         return icons;
     }
 
     // The error text that `command` raised, "" when it raised none.
-    static std::string RaisedBy(void (*command)(Desktop&), Desktop& desktop) {
+    static std::string RaisedBy(bool (*command)(Desktop&), Desktop& desktop) {
         try {
             command(desktop);
         } catch (const Error& error) {
@@ -114,18 +113,21 @@ class IconCommandTest : public ::testing::Test {
         return "";
     }
 
-    FakeDesktop desktop;
+    FakeDesktopIcons desktop;
     FakeIconRegistry registry;
-    Desktop icons{desktop, desktop, registry};
+    Desktop icons{desktop, registry};
 };
 
-// Against a 64-bit shell and, with the same expectations, a 32-bit one.
-class IconCommandOnShellTest : public IconCommandTest, public ::testing::WithParamInterface<int> {
+// Through the folder view and, with the same expectations where file names
+// play no part, through the list view.
+class IconCommandOnWayTest : public IconCommandTest, public ::testing::WithParamInterface<Way> {
   protected:
-    IconCommandOnShellTest() {
-        desktop.shellPointerBits = GetParam();
-        desktop.StartShell();
-    }
+    IconCommandOnWayTest() { desktop.knowsFileNames = GetParam() == Way::FolderView; }
+    bool folderView() const { return GetParam() == Way::FolderView; }
 };
+
+inline std::string WayName(const ::testing::TestParamInfo<Way>& way) {
+    return way.param == Way::FolderView ? "FolderView" : "ListView";
+}
 
 } // namespace vevove::fake

@@ -37,12 +37,32 @@ TEST(ListViewRecords, TextsAreTakenUpToTheReportedLengthOrTheirFirstZero) {
     EXPECT_EQ(ReportedTextLength(100000), 254u);
 }
 
-TEST(ListViewRecords, PositionsArePackedAsTwoSixteenBitHalves) {
-    EXPECT_EQ(PackedPosition(0, 0), 0u);
-    EXPECT_EQ(PackedPosition(100, 200), 0x00C80064u);
-    EXPECT_EQ(PackedPosition(-1, -2), 0xFFFEFFFFu);
-    EXPECT_EQ(PackedPosition(32767, -32768), 0x80007FFFu);
-    EXPECT_EQ(PackedPosition(70000, 65536), 0x00001170u);
+// The block lies at 0x00A30000 in a 32-bit shell; pszText points behind the
+// record and the 8-byte point area.
+TEST(ListViewRecords, The32BitItemRecordIsFortyBytes) {
+    const Bytes expected = {
+        0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, // mask..stateMask
+        0x30, 0x00, 0xA3, 0x00,                                                 // pszText
+        0xFF, 0,    0,    0,                                                    // cchTextMax
+        0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, // iImage, lParam, iIndent
+    };
+    EXPECT_EQ(ItemTextRecord(kListView32, 0x00A30000), expected);
+}
+
+// LVM_SETITEMPOSITION32's points in full 32 bits, far beyond what 16 bits
+// hold, and back.
+TEST(ListViewRecords, PointsKeepAllThirtyTwoBits) {
+    const Bytes points = PointRecords({40000, -1}, {-70000, 2147483647});
+    EXPECT_EQ(points, (Bytes{0x40, 0x9C, 0x00, 0x00, 0x90, 0xEE, 0xFE, 0xFF, //
+                             0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}));
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    ReadPoint(points.data() + 8, x, y);
+    EXPECT_EQ(x, -1);
+    EXPECT_EQ(y, 2147483647);
+    ReadPoint(points.data(), x, y);
+    EXPECT_EQ(x, 40000);
+    EXPECT_EQ(y, -70000);
 }
 
 TEST(ListViewRecords, TheLayoutFollowsThePointerWidth) {

@@ -7,30 +7,64 @@
 namespace vevove::fake {
 namespace {
 
-class RestoreIconsTest : public IconCommandOnShellTest {
+class RestoreIconsTest : public IconCommandOnWayTest {
   protected:
     RestoreIconsTest() {
-        desktop.items = {
+        desktop.icons = {
             {u"Papierkorb", 20, 10}, {u"Arbeitsplatz", 20, 90}, {u"Notizen.txt", 100, 200}};
     }
 };
 
-INSTANTIATE_TEST_SUITE_P(ShellWidths, RestoreIconsTest, ::testing::Values(64, 32));
+INSTANTIATE_TEST_SUITE_P(Ways, RestoreIconsTest, ::testing::Values(Way::FolderView, Way::ListView),
+                         WayName);
 
+// In full 32 bits: three 4K screens side by side reach x = 40,000.
 TEST_P(RestoreIconsTest, PutsBackWhatASaveRecorded) {
+    desktop.icons[1].x = 40000;
+    desktop.icons[2].y = -70000;
     SaveIcons(icons);
-    desktop.items[0].x = 500;
-    desktop.items[1].y = 700;
-    desktop.items[2] = {u"Notizen.txt", -3, -4};
-    RestoreIcons(icons);
+    desktop.icons[0].x = 500;
+    desktop.icons[1].y = 700;
+    desktop.icons[2] = {u"Notizen.txt", -3, -4};
+    EXPECT_TRUE(RestoreIcons(icons));
     EXPECT_EQ(iconPositions(),
-              (Strings{"Papierkorb=20,10", "Arbeitsplatz=20,90", "Notizen.txt=100,200"}));
+              (Strings{"Papierkorb=20,10", "Arbeitsplatz=40000,90", "Notizen.txt=100,-70000"}));
+}
+
+// Icons that share a label (Report.docx and Report.pdf, with extensions
+// hidden) come back each to its own place through the folder view, which
+// knows their file names; the list view, which does not, puts the first one
+// where the later one was.
+TEST_P(RestoreIconsTest, IconsSharingALabelComeBackEachToItsPlaceWhereFileNamesAreKnown) {
+    desktop.icons = {{u"Report", 10, 10, u"Report.docx"},
+                     {u"Report", 90, 90, u"Report.pdf"},
+                     {u"Allein", 50, 50, u"Allein.txt"}};
+    SaveIcons(icons);
+    for (FakeDesktopIcons::Icon& icon : desktop.icons) {
+        icon.x = icon.y = 0;
+    }
+    RestoreIcons(icons);
+    EXPECT_EQ(iconPositions(), folderView()
+                                   ? (Strings{"Report=10,10", "Report=90,90", "Allein=50,50"})
+                                   : (Strings{"Report=90,90", "Report=0,0", "Allein=50,50"}));
+}
+
+// A value named after a file moves that file's icon, even once its label is
+// no longer shared; a value under a label moves the first other icon with
+// that label.
+TEST_P(RestoreIconsTest, AFileNameValueFindsItsIconBeforeAnyLabel) {
+    desktop.icons = {{u"Report", 0, 0, u"Report.docx"}, {u"Report", 0, 0, u"Report.pdf"}};
+    save(u"Report.pdf", 7, 7);
+    save(u"Report", 3, 3);
+    RestoreIcons(icons);
+    EXPECT_EQ(iconPositions(), folderView() ? (Strings{"Report=3,3", "Report=7,7"})
+                                            : (Strings{"Report=3,3", "Report=0,0"}));
 }
 
 // Names that an 8-bit code page would have made alike each come back to
 // their own icon.
 TEST_P(RestoreIconsTest, NamesInAnyScriptComeBackEachToItsIcon) {
-    desktop.items = {{u"日本語メモ.txt", 0, 0},
+    desktop.icons = {{u"日本語メモ.txt", 0, 0},
                      {u"Ωmega.lnk", 0, 0},
                      {u"Omega.lnk", 0, 0},
                      {u"Ω1", 0, 0},
@@ -40,12 +74,12 @@ TEST_P(RestoreIconsTest, NamesInAnyScriptComeBackEachToItsIcon) {
                      {u"😀", 0, 0},
                      {u"😁", 0, 0},
                      {std::u16string(u"\xDC00", 1), 0, 0}};
-    for (std::size_t i = 0; i < desktop.items.size(); ++i) {
-        desktop.items[i].x = static_cast<std::int32_t>(10 * i);
+    for (std::size_t i = 0; i < desktop.icons.size(); ++i) {
+        desktop.icons[i].x = static_cast<std::int32_t>(10 * i);
     }
     SaveIcons(icons);
     const Strings saved = iconPositions();
-    for (FakeDesktop::Item& item : desktop.items) {
+    for (FakeDesktopIcons::Icon& item : desktop.icons) {
         item.y = 99;
     }
     RestoreIcons(icons);
@@ -72,9 +106,9 @@ TEST_P(RestoreIconsTest, MatchesNamesAsTheListViewsSearchDoes) {
     };
     for (const Case& match : cases) {
         SCOPED_TRACE(Utf8(match.saved));
-        desktop.items.clear();
+        desktop.icons.clear();
         for (const std::u16string& text : match.texts) {
-            desktop.items.push_back({text, 0, 0});
+            desktop.icons.push_back({text, 0, 0});
         }
         registry.keys.clear();
         save(match.saved, 1, 2);
@@ -86,20 +120,29 @@ TEST_P(RestoreIconsTest, MatchesNamesAsTheListViewsSearchDoes) {
 // Values that the search takes for one icon move it in turn, so the last one
 // decides where it ends.
 TEST_P(RestoreIconsTest, OfValuesForOneIconTheLastDecides) {
-    desktop.items = {{u"Strasse", 5, 5}};
+    desktop.icons = {{u"Strasse", 5, 5}};
     save(u"Straße", 1, 2);
     save(u"Strasse", 5, 5);
     RestoreIcons(icons);
     EXPECT_EQ(iconPositions(), Strings{"Strasse=5,5"});
 }
 
-TEST_P(RestoreIconsTest, BeforeAnySaveNothingMovesAndTheStyleStays) {
-    desktop.style |= kAutoArrange;
-    const std::int32_t before = desktop.style;
+TEST_P(RestoreIconsTest, BeforeAnySaveNothingMovesAndTheArrangementStays) {
+    desktop.autoArrange = true;
     const Strings unmoved = iconPositions();
     RestoreIcons(icons);
     EXPECT_EQ(iconPositions(), unmoved);
-    EXPECT_EQ(desktop.style, before);
+    EXPECT_TRUE(desktop.autoArrange);
+}
+
+// The icons move only while automatic arrangement is off, and it is on again
+// afterwards.
+TEST_P(RestoreIconsTest, AutomaticArrangementIsOffWhileTheIconsMove) {
+    save(u"Papierkorb", 1, 1);
+    desktop.autoArrange = true;
+    RestoreIcons(icons);
+    EXPECT_EQ(iconPositions()[0], "Papierkorb=1,1");
+    EXPECT_TRUE(desktop.autoArrange);
 }
 
 TEST_P(RestoreIconsTest, AMissingIconIsSkippedAndTheOthersStillMove) {
@@ -124,24 +167,16 @@ TEST_P(RestoreIconsTest, SkipsValuesThatAreNotEightBytesOfBinary) {
 // Texts are read up to 254 units, as a save stores them: an icon with a
 // longer text comes back under its saved name, a longer name finds no icon.
 TEST_P(RestoreIconsTest, TextsLongerThan254UnitsMatchByTheir254First) {
-    desktop.items.push_back({std::u16string(300, u'n'), 0, 0});
+    desktop.icons.push_back({std::u16string(300, u'n'), 0, 0});
     SaveIcons(icons);
     save(std::u16string(300, u'n'), 5, 5);
-    desktop.items[3].x = 40;
+    desktop.icons[3].x = 40;
     RestoreIcons(icons);
     EXPECT_EQ(iconPositions()[3], std::string(300, 'n') + "=0,0");
 }
 
-TEST_P(RestoreIconsTest, CoordinatesAreCutToSixteenBits) {
-    save(u"Papierkorb", 65536 + 12, -65536 - 3);
-    save(u"Arbeitsplatz", 32768, -32768);
-    RestoreIcons(icons);
-    EXPECT_EQ(iconPositions()[0], "Papierkorb=12,-3");
-    EXPECT_EQ(iconPositions()[1], "Arbeitsplatz=-32768,-32768");
-}
-
 TEST_P(RestoreIconsTest, TheUnnamedValueMovesTheIconWithoutText) {
-    desktop.items.push_back({u"", 0, 0});
+    desktop.icons.push_back({u"", 0, 0});
     save(u"", 44, 55);
     RestoreIcons(icons);
     EXPECT_EQ(iconPositions()[3], "=44,55");
@@ -157,76 +192,74 @@ TEST_P(RestoreIconsTest, AnEnumerationFailureEndsTheWalkQuietly) {
     EXPECT_EQ(iconPositions()[1], "Arbeitsplatz=20,90");
 }
 
-// A failure of the block or of a search key raises the system error before
-// any icon moves, one of the registry ends the walk quietly; either way the
-// style is as before and nothing stays open, and the next command works. Ten
-// icons take two turns through the block's slots.
-TEST_P(RestoreIconsTest, AFailureAtAnyStepLeavesTheStyleAndNothingOpen) {
-    for (char16_t i = u'3'; i <= u'9'; ++i) {
-        desktop.items.push_back({std::u16string(u"Symbol ") + i, 0, 0});
-    }
+// A failure of a call to the desktop or of a match key raises the system
+// error, one of the registry ends the walk quietly; either way automatic
+// arrangement is on again, nothing stays open, and the next command works.
+TEST_P(RestoreIconsTest, AFailureAtAnyStepLeavesTheArrangementAndNothingOpen) {
+    desktop.icons.push_back({u"Report", 0, 0, u"Report.docx"});
+    desktop.icons.push_back({u"Report", 0, 0, u"Report.pdf"});
     save(u"Papierkorb", 1, 1);
     save(u"Arbeitsplatz", 2, 2);
-    desktop.style |= kAutoArrange;
-    const std::int32_t before = desktop.style;
+    desktop.autoArrange = true;
     const Strings unmoved = iconPositions();
     struct Case {
         InjectedFailures& failures;
         const char* operation;
         int skipped;
         bool raises;
+        bool moved;
     };
-    for (const Case& step :
-         {Case{desktop.failures, "Open", 0, true}, Case{desktop.failures, "Write", 0, true},
-          Case{desktop.failures, "Read", 0, true}, Case{desktop.failures, "Read", 1, true},
-          Case{desktop.failures, "SearchKey", 1, true},
-          Case{desktop.failures, "SearchKey", 10, true},
-          Case{registry.failures, "OpenKey", 0, false},
-          Case{registry.failures, "Values", 0, false}}) {
+    for (const Case& step : {Case{desktop.failures, "Open", 0, true, false},
+                             Case{desktop.failures, "Icons", 0, true, false},
+                             Case{desktop.failures, "FileNames", 0, true, false},
+                             Case{desktop.failures, "AutoArrange", 0, true, false},
+                             Case{desktop.failures, "SetAutoArrange", 0, true, false},
+                             Case{desktop.failures, "SetAutoArrange", 1, true, true},
+                             Case{desktop.failures, "Move", 0, true, false},
+                             Case{desktop.failures, "MatchKey", 1, true, false},
+                             Case{desktop.failures, "MatchKey", 4, true, false},
+                             Case{registry.failures, "OpenKey", 0, false, false},
+                             Case{registry.failures, "Values", 0, false, false}}) {
         SCOPED_TRACE(std::string(step.operation) + " after " + std::to_string(step.skipped));
         step.failures.FailNext(step.operation, kErrorAccessDenied, step.skipped);
         const std::string raised = RaisedBy(RestoreIcons, icons);
         EXPECT_TRUE(step.failures.Fired(step.operation));
         EXPECT_EQ(raised, step.raises ? SystemErrorText(kErrorAccessDenied) : "");
         step.failures.Clear();
-        EXPECT_EQ(iconPositions(), unmoved);
-        EXPECT_EQ(desktop.style, before);
-        EXPECT_TRUE(desktop.blocks.empty());
-        EXPECT_TRUE(desktop.openProcesses.empty());
+        EXPECT_EQ(iconPositions()[1], step.moved ? "Arbeitsplatz=2,2" : "Arbeitsplatz=20,90");
+        EXPECT_TRUE(desktop.autoArrange);
+        EXPECT_EQ(desktop.openViews, 0);
         EXPECT_TRUE(registry.openKeys.empty());
+        desktop.icons[0] = {u"Papierkorb", 20, 10};
+        desktop.icons[1] = {u"Arbeitsplatz", 20, 90};
     }
+    EXPECT_EQ(iconPositions(), unmoved);
     RestoreIcons(icons);
     EXPECT_EQ(iconPositions()[1], "Arbeitsplatz=2,2");
 }
 
-// Wherever the list view stops answering, the restore ends with the box and
-// leaves the block, and the style if it had switched arrangement off, to the
-// shell until it answers again; the next command then puts the style back,
-// releases the block and moves the icons.
-TEST_P(RestoreIconsTest, AShellThatStopsAnsweringGetsItsStyleBackOnceItAnswers) {
+// Wherever the desktop stops answering, the restore ends with the box, and
+// automatic arrangement, if it was switched off, comes back once the desktop
+// answers; the next command then moves the icons.
+TEST_P(RestoreIconsTest, ADesktopThatStopsAnsweringGetsItsArrangementBack) {
     save(u"Papierkorb", 1, 1);
     save(u"Notizen.txt", 3, 3);
-    desktop.style |= kAutoArrange;
-    const std::int32_t before = desktop.style;
-    // The count and each icon's text come before the moves.
-    constexpr int kBeforeMoves = 1 + 3;
-    for (int answered = 0; answered <= kBeforeMoves + 2; ++answered) {
+    desktop.autoArrange = true;
+    for (int answered = 0; answered <= 5; ++answered) {
         SCOPED_TRACE("answered " + std::to_string(answered));
         desktop.failures.FailNext("Answer", 0, answered);
         const std::string raised = RaisedBy(RestoreIcons, icons);
         EXPECT_EQ(raised, desktop.failures.Fired("Answer") ? kNoAnswer : "");
         if (!raised.empty()) {
-            EXPECT_EQ(desktop.blocks.size(), 1u);
-            EXPECT_EQ(desktop.style, answered < kBeforeMoves ? before : before & ~kAutoArrange);
             desktop.failures.Clear();
             desktop.answering = true;
             RestoreIcons(icons);
         }
-        EXPECT_EQ(desktop.style, before);
+        EXPECT_TRUE(desktop.autoArrange);
         EXPECT_EQ(iconPositions(),
                   (Strings{"Papierkorb=1,1", "Arbeitsplatz=20,90", "Notizen.txt=3,3"}));
-        desktop.items[0].x = 20;
-        desktop.items[2].x = 100;
+        desktop.icons[0].x = 20;
+        desktop.icons[2].x = 100;
     }
 }
 

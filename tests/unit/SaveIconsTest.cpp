@@ -7,19 +7,21 @@
 namespace vevove::fake {
 namespace {
 
-using SaveIconsTest = IconCommandOnShellTest;
+using SaveIconsTest = IconCommandOnWayTest;
 using Bytes = std::vector<std::uint8_t>;
 
-INSTANTIATE_TEST_SUITE_P(ShellWidths, SaveIconsTest, ::testing::Values(64, 32));
+INSTANTIATE_TEST_SUITE_P(Ways, SaveIconsTest, ::testing::Values(Way::FolderView, Way::ListView),
+                         WayName);
 
-// Little-endian, negative coordinates as two's complement.
-TEST_P(SaveIconsTest, StoresEveryIconUnderItsTextAsXThenY) {
-    desktop.items = {{u"Papierkorb", 20, 10},
-                     {u"Arbeitsplatz", 20, 90},
+// Little-endian, in full 32 bits (three 4K screens side by side reach
+// x = 40,000), negative coordinates as two's complement.
+TEST_P(SaveIconsTest, StoresEveryIconUnderItsLabelAsXThenY) {
+    desktop.icons = {{u"Papierkorb", 20, 10},
+                     {u"Arbeitsplatz", 40000, 90},
                      {u"Notizen.txt", 1004, 653},
                      {u"Links oben", -40, -2147483647 - 1}};
-    SaveIcons(icons);
-    EXPECT_EQ(savedPositions(), (Strings{"Papierkorb=20,10", "Arbeitsplatz=20,90",
+    EXPECT_TRUE(SaveIcons(icons));
+    EXPECT_EQ(savedPositions(), (Strings{"Papierkorb=20,10", "Arbeitsplatz=40000,90",
                                          "Notizen.txt=1004,653", "Links oben=-40,-2147483648"}));
     EXPECT_EQ(registry.keys.at(kIconsKey).at(2).data, (Bytes{0xEC, 0x03, 0, 0, 0x8D, 0x02, 0, 0}));
     EXPECT_EQ(registry.keys.at(kIconsKey).at(3).data,
@@ -34,7 +36,7 @@ TEST_P(SaveIconsTest, NamesInAnyScriptAreStoredUnitForUnit) {
         u"āpple",          u"apple",     u"😀 Party",   u"Grüße €", std::u16string(u"\xD800x", 2),
         u"Straße",         u"Strasse"};
     for (std::size_t i = 0; i < names.size(); ++i) {
-        desktop.items.push_back({names[i], static_cast<std::int32_t>(i), 0});
+        desktop.icons.push_back({names[i], static_cast<std::int32_t>(i), 0});
     }
     SaveIcons(icons);
     const auto& values = registry.keys.at(kIconsKey);
@@ -50,16 +52,23 @@ TEST_P(SaveIconsTest, AnEmptyDesktopLeavesAnEmptyKey) {
     EXPECT_EQ(savedPositions(), Strings{});
 }
 
-// The registry takes names that differ only in case for one value.
-TEST_P(SaveIconsTest, TheSameTextTwiceKeepsTheHigherIndexWhateverTheCase) {
-    desktop.items = {{u"Spiele", 1, 1}, {u"Post", 2, 2}, {u"SPIELE", 3, 3},
-                     {u"Post", 4, 4},   {u"Жук", 5, 5},  {u"жук", 6, 6}};
+// Labels that the registry takes for one name would share a value: the
+// folder view names each of those icons after its file name; the list view
+// knows no file names, so there the one value holds the later icon's
+// position. An icon whose label no other shares keeps its label's value.
+TEST_P(SaveIconsTest, IconsSharingALabelAreSavedUnderTheirFileNamesWhereKnown) {
+    desktop.icons = {{u"Report", 1, 1, u"Report.docx"}, {u"Post", 2, 2, u"Post.lnk"},
+                     {u"REPORT", 3, 3, u"Report.pdf"},  {u"Жук", 5, 5, u"Жук.txt"},
+                     {u"жук", 6, 6, u"жук.url"},        {u"Allein", 7, 7, u"Allein.txt"}};
     SaveIcons(icons);
-    EXPECT_EQ(savedPositions(), (Strings{"Spiele=3,3", "Post=4,4", "Жук=6,6"}));
+    EXPECT_EQ(savedPositions(), folderView()
+                                    ? (Strings{"Report.docx=1,1", "Post=2,2", "Report.pdf=3,3",
+                                               "Жук.txt=5,5", "жук.url=6,6", "Allein=7,7"})
+                                    : (Strings{"Report=3,3", "Post=2,2", "Жук=6,6", "Allein=7,7"}));
 }
 
 TEST_P(SaveIconsTest, AnEmptyTextGoesToTheUnnamedValue) {
-    desktop.items = {{u"", 75, 150}, {u"A", 5, 5}};
+    desktop.icons = {{u"", 75, 150}, {u"A", 5, 5}};
     SaveIcons(icons);
     EXPECT_EQ(savedPositions(), (Strings{"=75,150", "A=5,5"}));
 }
@@ -68,7 +77,7 @@ TEST_P(SaveIconsTest, AnEmptyTextGoesToTheUnnamedValue) {
 TEST_P(SaveIconsTest, TextsAreCutTo254Units) {
     const std::u16string longText = std::u16string(250, u'x') + u"abcdefghij";
     const std::u16string emojiAtTheCut = std::u16string(253, u'y') + u"😀";
-    desktop.items = {{longText, 1, 2}, {std::u16string(254, u'z'), 3, 4}, {emojiAtTheCut, 5, 6}};
+    desktop.icons = {{longText, 1, 2}, {std::u16string(254, u'z'), 3, 4}, {emojiAtTheCut, 5, 6}};
     SaveIcons(icons);
     const auto& values = registry.keys.at(kIconsKey);
     ASSERT_EQ(values.size(), 3u);
@@ -82,11 +91,11 @@ TEST_P(SaveIconsTest, TextsAreCutTo254Units) {
 // registry keeps.
 TEST_P(SaveIconsTest, ARemovedIconIsGoneAfterTheNextSave) {
     save(u"BLEIBT", 7, 7);
-    desktop.items = {{u"Bleibt", 1, 1}, {u"Geht", 2, 2}};
+    desktop.icons = {{u"Bleibt", 1, 1}, {u"Geht", 2, 2}};
     SaveIcons(icons);
     registry.keys[kIconsKey].push_back({u"Fremd", 1, {'a', 0}});
-    desktop.items.pop_back();
-    desktop.items[0].x = 5;
+    desktop.icons.pop_back();
+    desktop.icons[0].x = 5;
     SaveIcons(icons);
     EXPECT_EQ(savedPositions(), Strings{"BLEIBT=5,1"});
 }
@@ -95,84 +104,63 @@ TEST_P(SaveIconsTest, ARemovedIconIsGoneAfterTheNextSave) {
 // no saved position.
 TEST_P(SaveIconsTest, AValueOfAnotherTypeUnderAnIconsNameIsReplaced) {
     registry.keys[kIconsKey] = {{u"Eins", kRegDword, {1, 0, 0, 0, 1, 0, 0, 0}}};
-    desktop.items = {{u"Eins", 1, 1}};
+    desktop.icons = {{u"Eins", 1, 1}};
     SaveIcons(icons);
     EXPECT_EQ(savedPositions(), Strings{"Eins=1,1"});
 }
 
-// More icons than the 4095-byte block could hold side by side: one record
-// and one text area serve them all.
-TEST_P(SaveIconsTest, ManyIconsPassThroughTheOneBlock) {
-    Strings expected;
-    for (int i = 0; i < 30; ++i) {
-        desktop.items.push_back({u"Symbol " + std::u16string(200, u'x') + char16_t(u'0' + i % 10) +
-                                     char16_t(u'A' + i / 10),
-                                 i, -i});
-        expected.push_back(Utf8(desktop.items.back().text) + "=" + std::to_string(i) + "," +
-                           std::to_string(-i));
-    }
-    SaveIcons(icons);
-    EXPECT_EQ(savedPositions(), expected);
+// Without a desktop whose icons can be reached, neither command stores or
+// moves anything, and both say so.
+TEST_F(IconCommandTest, WithoutADesktopNothingIsStoredOrMoved) {
+    desktop.icons = {{u"Papierkorb", 20, 10}};
+    desktop.present = false;
+    EXPECT_FALSE(SaveIcons(icons));
+    EXPECT_EQ(registry.keys.count(kIconsKey), 0u);
+    save(u"Papierkorb", 1, 1);
+    EXPECT_FALSE(RestoreIcons(icons));
+    EXPECT_EQ(iconPositions(), Strings{"Papierkorb=20,10"});
 }
 
-// Neither command reaches icons without a list view, nor with one whose
-// process cannot be opened.
-TEST_F(IconCommandTest, WithoutADesktopListViewOrItsProcessNothingIsStoredOrMoved) {
-    desktop.items = {{u"Papierkorb", 20, 10}};
-    const WindowId progman = desktop.AddWindow("Progman", 0, 0);
-    for (const bool withListView : {false, true}) {
-        SCOPED_TRACE(withListView ? "list view without process" : "no list view");
-        if (withListView) {
-            desktop.listView = desktop.AddWindow(
-                "SysListView32", desktop.AddWindow("SHELLDLL_DefView", progman, 0), 0);
-        }
+// A command that comes while another still has the desktop open (a click
+// handled while the first waits for the desktop) is refused and does
+// nothing; the first one's view still works.
+TEST_F(IconCommandTest, ACommandWhileAnotherIsAtTheDesktopIsRefused) {
+    desktop.icons = {{u"Papierkorb", 20, 10}};
+    save(u"Papierkorb", 1, 1);
+    std::unique_ptr<DesktopIconView> first;
+    ASSERT_EQ(desktop.Open(first), std::nullopt);
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(SaveIcons(icons));
+    EXPECT_TRUE(RestoreIcons(icons));
+    EXPECT_EQ(savedPositions(), Strings{"Papierkorb=1,1"});
+    EXPECT_EQ(iconPositions(), Strings{"Papierkorb=20,10"});
+    std::vector<DesktopIcon> read;
+    EXPECT_EQ(first->Icons(IconParts::Labels, read), std::nullopt);
+    EXPECT_EQ(read.size(), 1u);
+    first.reset();
+    RestoreIcons(icons);
+    EXPECT_EQ(iconPositions(), Strings{"Papierkorb=1,1"});
+}
+
+// A failure of any call to the desktop reports the system error and leaves
+// the layout saved before untouched.
+TEST_P(SaveIconsTest, AFailedDesktopCallLeavesTheSavedLayout) {
+    desktop.icons = {{u"Report", 1, 1, u"Report.docx"}, {u"Report", 2, 2, u"Report.pdf"}};
+    const Strings all =
+        folderView() ? Strings{"Report.docx=1,1", "Report.pdf=2,2"} : Strings{"Report=2,2"};
+    for (const char* operation : {"Open", "Icons", "FileNames"}) {
+        SCOPED_TRACE(operation);
         registry.keys.clear();
+        save(u"Alt", 7, 7);
+        desktop.failures.FailNext(operation, kErrorAccessDenied);
+        const std::string raised = RaisedBy(SaveIcons, icons);
+        EXPECT_TRUE(desktop.failures.Fired(operation));
+        EXPECT_EQ(raised, SystemErrorText(kErrorAccessDenied));
+        EXPECT_EQ(savedPositions(), Strings{"Alt=7,7"});
+        desktop.failures.Clear();
         SaveIcons(icons);
-        EXPECT_EQ(registry.keys.count(kIconsKey), 0u);
-        save(u"Papierkorb", 1, 1);
-        RestoreIcons(icons);
-        EXPECT_EQ(iconPositions(), Strings{"Papierkorb=20,10"});
+        EXPECT_EQ(savedPositions(), all);
     }
-}
-
-// A failure at any copy, at any point of the walk (the read of the last
-// icons included: nine icons take two turns through the block's slots),
-// reports the system error, leaves nothing open and the layout saved before
-// untouched.
-TEST_P(SaveIconsTest, AFailedRemoteCallLeavesTheSavedLayoutAndNothingOpen) {
-    Strings all;
-    for (std::int32_t i = 1; i <= 9; ++i) {
-        desktop.items.push_back({u"Symbol " + std::u16string(1, char16_t(u'0' + i)), i, i});
-        all.push_back("Symbol " + std::to_string(i) + "=" + std::to_string(i) + "," +
-                      std::to_string(i));
-    }
-    for (const char* operation : {"Open", "Write", "Read"}) {
-        for (int skipped = 0; skipped < 3; ++skipped) {
-            SCOPED_TRACE(std::string(operation) + " after " + std::to_string(skipped));
-            registry.keys.clear();
-            save(u"Alt", 7, 7);
-            desktop.failures.FailNext(operation, kErrorAccessDenied, skipped);
-            const std::string raised = RaisedBy(SaveIcons, icons);
-            const bool fired = desktop.failures.Fired(operation);
-            EXPECT_EQ(raised, fired ? SystemErrorText(kErrorAccessDenied) : "");
-            EXPECT_EQ(savedPositions(), fired ? Strings{"Alt=7,7"} : all);
-            desktop.failures.Clear();
-            EXPECT_TRUE(desktop.blocks.empty());
-            EXPECT_TRUE(desktop.openProcesses.empty());
-        }
-    }
-}
-
-TEST_P(SaveIconsTest, ABlockThatCannotBeReleasedIsReportedWithTheLayoutSaved) {
-    desktop.items = {{u"Eins", 1, 1}};
-    desktop.failures.FailNext("Close", kErrorAccessDenied);
-    const Error error = ErrorThrownBy([&] { SaveIcons(icons); });
-    EXPECT_EQ(error.systemCode(), kErrorAccessDenied);
-    EXPECT_EQ(savedPositions(), Strings{"Eins=1,1"});
-    EXPECT_TRUE(desktop.openProcesses.empty());
-    // The shell keeps the block; nothing more can be done about it.
-    EXPECT_EQ(desktop.blocks.size(), 1u);
-    desktop.blocks.clear();
 }
 
 // The new values are written before the values of icons that are gone are
@@ -193,7 +181,7 @@ TEST_P(SaveIconsTest, RegistryFailuresAreReportedAndTheLayoutIsNeverEmptier) {
         {"DeleteValue", 0, true, {"Geht=7,7", "Zwei=2,2", "Eins=1,1"}},
         {"Values", 0, false, {"Geht=7,7", "Zwei=2,2", "Eins=1,1"}},
     };
-    desktop.items = {{u"Eins", 1, 1}, {u"Zwei", 2, 2}};
+    desktop.icons = {{u"Eins", 1, 1}, {u"Zwei", 2, 2}};
     for (const Case& step : cases) {
         SCOPED_TRACE(std::string(step.operation) + " after " + std::to_string(step.skipped));
         registry.keys.clear();
@@ -208,117 +196,38 @@ TEST_P(SaveIconsTest, RegistryFailuresAreReportedAndTheLayoutIsNeverEmptier) {
     }
 }
 
-TEST_P(SaveIconsTest, AShellWiderThanTheProgramIsRefusedClearly) {
-    desktop.programPointerBits = 32;
-    desktop.items = {{u"Eins", 1, 1}};
-    if (GetParam() == 32) {
-        SaveIcons(icons);
-        EXPECT_EQ(savedPositions(), Strings{"Eins=1,1"});
-        return;
-    }
+TEST_F(IconCommandTest, AShellWiderThanTheProgramIsRefusedClearly) {
+    desktop.widerShell = true;
+    desktop.icons = {{u"Eins", 1, 1}};
     const Error error = ErrorThrownBy([&] { SaveIcons(icons); });
     EXPECT_EQ(error.kind(), ErrorKind::Unsupported);
     EXPECT_STREQ(error.what(),
                  "Die Desktop-Symbole einer 64-Bit-Shell erreicht nur das 64-Bit-Programm");
     EXPECT_EQ(registry.keys.count(kIconsKey), 0u);
-    EXPECT_TRUE(desktop.itemRecords.empty());
 }
 
-// However far the save got, a list view that stops answering ends it with the
-// box and leaves the layout saved before; the block stays with the shell,
-// which may still write into it, until the list view answers again, and the
-// next command then releases it and works.
-TEST_P(SaveIconsTest, AShellThatStopsAnsweringKeepsTheLayoutAndTheBlockUntilItAnswers) {
-    desktop.items = {{u"Eins", 1, 1}, {u"Zwei", 2, 2}};
-    for (int answered = 0; answered <= 5; ++answered) {
+// However far the save got, a desktop that stops answering ends it with the
+// box and leaves the layout saved before; while it does not answer, every
+// command ends so at once, and once it answers again, the next one works.
+TEST_P(SaveIconsTest, ADesktopThatStopsAnsweringKeepsTheSavedLayout) {
+    desktop.icons = {{u"Report", 1, 1, u"Report.docx"}, {u"Report", 2, 2, u"Report.pdf"}};
+    const Strings all =
+        folderView() ? Strings{"Report.docx=1,1", "Report.pdf=2,2"} : Strings{"Report=2,2"};
+    for (int answered = 0; answered <= 3; ++answered) {
         SCOPED_TRACE("answered " + std::to_string(answered));
         registry.keys.clear();
         save(u"Alt", 7, 7);
         desktop.failures.FailNext("Answer", 0, answered);
         const std::string raised = RaisedBy(SaveIcons, icons);
-        EXPECT_EQ(raised, desktop.failures.Fired("Answer") ? kNoAnswer : "");
-        if (raised.empty()) {
-            EXPECT_EQ(savedPositions(), (Strings{"Eins=1,1", "Zwei=2,2"}));
-            continue;
-        }
-        EXPECT_EQ(savedPositions(), Strings{"Alt=7,7"});
-        EXPECT_EQ(desktop.blocks.size(), 1u);
-        EXPECT_EQ(desktop.openProcesses.size(), 1u);
+        const bool fired = desktop.failures.Fired("Answer");
+        EXPECT_EQ(raised, fired ? kNoAnswer : "");
+        EXPECT_EQ(savedPositions(), fired ? Strings{"Alt=7,7"} : all);
         desktop.failures.Clear();
+        EXPECT_EQ(RaisedBy(RestoreIcons, icons), fired ? kNoAnswer : "");
         desktop.answering = true;
         SaveIcons(icons);
-        EXPECT_EQ(savedPositions(), (Strings{"Eins=1,1", "Zwei=2,2"}));
-        EXPECT_TRUE(desktop.unanswered.empty());
-        EXPECT_TRUE(desktop.blocks.empty());
+        EXPECT_EQ(savedPositions(), all);
     }
-}
-
-// The next command first asks the list view: while it still does not answer,
-// the command ends with the box at once, opening nothing.
-TEST_P(SaveIconsTest, WhileTheShellStillDoesNotAnswerEveryCommandEndsWithTheBox) {
-    desktop.items = {{u"Eins", 1, 1}};
-    desktop.answering = false;
-    EXPECT_EQ(RaisedBy(SaveIcons, icons), kNoAnswer);
-    EXPECT_EQ(RaisedBy(RestoreIcons, icons), kNoAnswer);
-    EXPECT_EQ(RaisedBy(SaveIcons, icons), kNoAnswer);
-    EXPECT_EQ(desktop.blocks.size(), 1u);
-    EXPECT_EQ(registry.keys.count(kIconsKey), 0u);
-    desktop.answering = true;
-    SaveIcons(icons);
-    EXPECT_EQ(savedPositions(), Strings{"Eins=1,1"});
-}
-
-// When the program ends: released once the list view answers, kept while it
-// does not (the system closes our handle to the shell as the program ends).
-TEST_P(SaveIconsTest, AtTheEndThePendingBlockIsReleasedOnlyIfTheShellAnswers) {
-    desktop.items = {{u"Eins", 1, 1}};
-    ReleaseWhenAnswered(icons);
-    desktop.failures.FailNext("Answer", 0, 2);
-    EXPECT_EQ(RaisedBy(SaveIcons, icons), kNoAnswer);
-    ReleaseWhenAnswered(icons);
-    EXPECT_EQ(desktop.blocks.size(), 1u);
-    desktop.answering = true;
-    ReleaseWhenAnswered(icons);
-    EXPECT_TRUE(desktop.blocks.empty());
-    EXPECT_TRUE(desktop.unanswered.empty());
-
-    desktop.answering = false;
-    EXPECT_EQ(RaisedBy(SaveIcons, icons), kNoAnswer);
-    ReleaseWhenAnswered(icons);
-    EXPECT_EQ(desktop.blocks.size(), 1u);
-    desktop.openProcesses.clear();
-    desktop.blocks.clear();
-}
-
-// A list view that is gone handles nothing any more: its block is released
-// without waiting for an answer that cannot come.
-TEST_P(SaveIconsTest, ThePendingBlockOfAShellThatIsGoneIsReleased) {
-    desktop.items = {{u"Eins", 1, 1}};
-    desktop.answering = false;
-    EXPECT_EQ(RaisedBy(SaveIcons, icons), kNoAnswer);
-    // The shell's windows are gone, and with them the messages that waited.
-    desktop.windows.clear();
-    desktop.unanswered.clear();
-    desktop.StartShell();
-    desktop.answering = true;
-    SaveIcons(icons);
-    EXPECT_EQ(savedPositions(), Strings{"Eins=1,1"});
-}
-
-// The block lies at 0x00A30000 in a 32-bit shell; pszText points behind the
-// record and the 8-byte point area.
-TEST_F(IconCommandTest, OnA32BitShellTheListViewReceivesExactlyTheFortyByteRecord) {
-    desktop.shellPointerBits = 32;
-    desktop.StartShell();
-    desktop.items = {{u"A", 1, 2}};
-    SaveIcons(icons);
-    const Bytes expected = {
-        0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, // mask..stateMask
-        0x30, 0x00, 0xA3, 0x00,                                                 // pszText
-        0xFF, 0,    0,    0,                                                    // cchTextMax
-        0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, // iImage, lParam, iIndent
-    };
-    EXPECT_EQ(desktop.itemRecords, std::vector<Bytes>{expected});
 }
 
 } // namespace

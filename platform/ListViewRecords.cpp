@@ -42,9 +42,25 @@ std::u16string ItemText(const std::uint8_t* area, std::uint32_t length) {
     return text;
 }
 
-std::uint32_t PackedPosition(std::int32_t x, std::int32_t y) {
-    return (static_cast<std::uint32_t>(x) & 0xFFFFu) |
-           ((static_cast<std::uint32_t>(y) & 0xFFFFu) << 16);
+std::vector<std::uint8_t> PointRecords(const std::vector<std::int32_t>& xs,
+                                       const std::vector<std::int32_t>& ys) {
+    std::vector<std::uint8_t> points(kPointSize * xs.size(), 0);
+    for (std::size_t i = 0; i < xs.size() && i < ys.size(); ++i) {
+        PutLittleEndian(&points[kPointSize * i], static_cast<std::uint32_t>(xs[i]), 4);
+        PutLittleEndian(&points[kPointSize * i + 4], static_cast<std::uint32_t>(ys[i]), 4);
+    }
+    return points;
+}
+
+void ReadPoint(const std::uint8_t* at, std::int32_t& x, std::int32_t& y) {
+    const auto word = [](const std::uint8_t* bytes) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(bytes[0]) |
+                                         (static_cast<std::uint32_t>(bytes[1]) << 8) |
+                                         (static_cast<std::uint32_t>(bytes[2]) << 16) |
+                                         (static_cast<std::uint32_t>(bytes[3]) << 24));
+    };
+    x = word(at);
+    y = word(at + 4);
 }
 
 } // namespace vevove

@@ -1,10 +1,9 @@
-// The records that the icon commands place in the shell's process for the
-// list-view messages, laid out as the shell reads them. The block holds a row
-// of slots, one item's each: LVITEMW (up to iIndent) with 32-bit or 64-bit
-// pointers, the area for the item's position and the area for its text.
+// The records that reach the desktop's list view in the shell's process,
+// laid out as the shell reads them. The block holds a row of slots, one
+// item's each: LVITEMW (up to iIndent) with 32-bit or 64-bit pointers, the
+// area for the item's position and the area for its text. Moves use the
+// block as a row of points.
 #pragma once
-
-#include "RemoteMemory.h"
 
 #include <cstdint>
 #include <string>
@@ -12,9 +11,11 @@
 
 namespace vevove {
 
+using RemoteAddress = std::uint64_t; // an address in the shell's process
+
 constexpr std::uint32_t kLvmGetItemCount = 0x1004;
-constexpr std::uint32_t kLvmSetItemPosition = 0x100F;
 constexpr std::uint32_t kLvmGetItemPosition = 0x1010;
+constexpr std::uint32_t kLvmSetItemPosition32 = 0x1031;
 constexpr std::uint32_t kLvmGetItemTextW = 0x1073;
 constexpr std::int32_t kLvsAutoArrange = 0x0100;
 
@@ -58,7 +59,12 @@ std::uint32_t ReportedTextLength(std::int64_t reported);
 // zero.
 std::u16string ItemText(const std::uint8_t* area, std::uint32_t length);
 
-// LVM_SETITEMPOSITION's position: the low 16 bits of x, then those of y.
-std::uint32_t PackedPosition(std::int32_t x, std::int32_t y);
+// A POINT: x, then y, each 32 bits, little-endian; LVM_SETITEMPOSITION32
+// takes its address.
+constexpr std::uint32_t kPointSize = 8;
+std::vector<std::uint8_t> PointRecords(const std::vector<std::int32_t>& xs,
+                                       const std::vector<std::int32_t>& ys);
+// The point at `at`.
+void ReadPoint(const std::uint8_t* at, std::int32_t& x, std::int32_t& y);
 
 } // namespace vevove
