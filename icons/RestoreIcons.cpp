@@ -145,6 +145,7 @@ bool RestoreIcons(Desktop& desktop) {
     PlaceByFileName(desktop, *view, labelKeys, saved, targets, usedValues);
     PlaceByLabel(labelKeys, saved, usedValues, targets);
     std::vector<IconMove> moves;
+    moves.reserve(targets.size());
     for (const auto& [icon, move] : targets) {
         moves.push_back(move);
     }

@@ -119,6 +119,7 @@ class ListViewIcons final : public DesktopIconView {
         return static_cast<RemoteAddress>(reinterpret_cast<UINT_PTR>(block_)) + offset;
     }
     void* At(RemoteAddress address) const {
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): an address in the shell's process
         return reinterpret_cast<void*>(static_cast<UINT_PTR>(address));
     }
     LRESULT Send(UINT message, WPARAM wParam, RemoteAddress record) const {

@@ -99,6 +99,10 @@ bool ShellThread::Ended() const {
     return !thread_.valid() || WaitForSingleObject(thread_.get(), 0) == WAIT_OBJECT_0;
 }
 
+bool ShellThread::AwaitEnd() const {
+    return !thread_.valid() || WaitHandlingMessages(thread_.get(), kAnswerTimeoutMs);
+}
+
 bool WaitHandlingMessages(HANDLE event, DWORD timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     bool quit = false;

@@ -39,6 +39,9 @@ class ShellThread {
     void End();
     // True once the thread has ended, having let go of its session.
     bool Ended() const;
+    // Waits about two seconds at most for it to end, handling messages
+    // meanwhile; true once it has.
+    bool AwaitEnd() const;
 
   private:
     struct Shared;

@@ -2,6 +2,7 @@
 
 #include "FolderViewIcons.h"
 #include "ListViewIcons.h"
+#include "ScopeGuard.h"
 #include "SystemFailureText.h"
 
 #include <array>
@@ -90,8 +91,13 @@ DesktopResult Win32DesktopIcons::Open(std::unique_ptr<DesktopIconView>& view) {
     if (viewOpen_) {
         return DesktopFailure{DesktopFailure::Kind::Busy, {}};
     }
+    // Waiting for the desktop, or for a command it left unanswered to end
+    // (which takes a moment once the desktop answers again), a click handled
+    // meanwhile must not start a second command inside this one.
+    viewOpen_ = true;
+    ScopeGuard notOpen([this] { viewOpen_ = false; });
     if (leftBehind_ != nullptr) {
-        if (!leftBehind_->Ended()) {
+        if (!leftBehind_->AwaitEnd()) {
             return kNotAnswering;
         }
         leftBehind_.reset();
@@ -115,6 +121,7 @@ DesktopResult Win32DesktopIcons::Open(std::unique_ptr<DesktopIconView>& view) {
         }
         return answered ? opened->first : kNotAnswering;
     }
+    notOpen.Dismiss();
     view = std::make_unique<ThreadedIconView>(*this, std::move(thread));
     return std::nullopt;
 }

@@ -4,13 +4,17 @@
 // (LVM_GETITEMCOUNT) per icon. Then a soak of save/restore cycles, reading
 // the private bytes and handle counts of both processes before and after.
 // With --unicode the stand-in runs as a real desktop does: a Unicode list view
-// whose texts its shell view supplies on request.
+// whose texts its shell view supplies on request; with --folder-view it also
+// serves the desktop's folder view, which Vevove then takes (the floor stays
+// the same list-view round trip, so that both ways are measured against one
+// yardstick).
 //
-//   IconsBench [--unicode] VEVOVE STANDIN FOLDER SOAK-CYCLES SOAK-ICONS N...
+//   IconsBench [--unicode | --folder-view] VEVOVE STANDIN FOLDER SOAK-CYCLES SOAK-ICONS N...
 //
 // prints "icons N floor_us F save_us S restore_us R" per N and
 // "soak PROCESS private_before B private_after A handles_before H handles_after K".
 #include "LaunchedProgram.h"
+#include "StandinClass.h"
 
 #include <commctrl.h>
 #include <psapi.h>
@@ -29,6 +33,8 @@ namespace {
 
 constexpr char kKey[] = "Software\\VUD\\Rovaraz Urov Adivuded Evare";
 constexpr DWORD kSettleMs = 1500;
+
+enum class Desktop { Ansi, Unicode, FolderView };
 
 double NowUs() {
     LARGE_INTEGER frequency;
@@ -56,9 +62,15 @@ std::string WriteIcons(const std::string& folder, int count) {
 
 class Standin {
   public:
-    Standin(const std::string& program, const std::string& icons, bool unicode) {
-        std::string commandLine =
-            "\"" + program + "\" \"" + icons + "\"" + (unicode ? " --unicode" : "");
+    Standin(const std::string& program, const std::string& icons, Desktop kind) {
+        std::string commandLine = "\"" + program + "\" \"" + icons + "\"";
+        if (kind == Desktop::Unicode) {
+            commandLine += " --unicode";
+        } else if (kind == Desktop::FolderView) {
+            const std::string classId = NewStandinClassId();
+            commandLine += " --unicode --folder-view --clsid " + classId;
+            PointShellWindowsAt(classId);
+        }
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
@@ -75,9 +87,14 @@ class Standin {
             throw std::runtime_error("the stand-in desktop did not show");
         }
     }
+    // Closed as a desktop closes, so that it takes its class back.
     ~Standin() {
-        TerminateProcess(info_.hProcess, 0);
-        WaitForSingleObject(info_.hProcess, 5000);
+        PostMessageA(GetAncestor(listView_, GA_ROOT), WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(info_.hProcess, 5000) != WAIT_OBJECT_0) {
+            TerminateProcess(info_.hProcess, 0);
+            WaitForSingleObject(info_.hProcess, 5000);
+        }
+        PointShellWindowsAt("");
         CloseHandle(info_.hThread);
         CloseHandle(info_.hProcess);
     }
@@ -109,12 +126,12 @@ struct Paths {
     std::string vevove;
     std::string standin;
     std::string folder;
-    bool unicode = false;
+    Desktop kind = Desktop::Ansi;
 };
 
 void Measure(const Paths& paths, int count) {
     RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
-    Standin desktop(paths.standin, WriteIcons(paths.folder, count), paths.unicode);
+    Standin desktop(paths.standin, WriteIcons(paths.folder, count), paths.kind);
     LaunchedProgram program(paths.vevove);
     HWND main = program.waitForWindow(30000, "Vevove");
     HWND save = Button(main, "Save Icons");
@@ -211,7 +228,7 @@ void PrintSoak(const char* name, const Usage& before, const Usage& after) {
 // before.
 void Soak(const Paths& paths, int cycles, int count) {
     RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
-    Standin desktop(paths.standin, WriteIcons(paths.folder, count), paths.unicode);
+    Standin desktop(paths.standin, WriteIcons(paths.folder, count), paths.kind);
     LaunchedProgram program(paths.vevove);
     HWND main = program.waitForWindow(30000, "Vevove");
     HWND save = Button(main, "Save Icons");
@@ -238,14 +255,17 @@ void Soak(const Paths& paths, int cycles, int count) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool unicode = argc > 1 && std::string(argv[1]) == "--unicode";
-    const int first = unicode ? 2 : 1;
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const Desktop kind = mode == "--unicode"       ? Desktop::Unicode
+                         : mode == "--folder-view" ? Desktop::FolderView
+                                                   : Desktop::Ansi;
+    const int first = kind == Desktop::Ansi ? 1 : 2;
     if (argc < first + 6) {
-        std::fprintf(stderr, "usage: IconsBench [--unicode] VEVOVE STANDIN FOLDER SOAK-CYCLES "
-                             "SOAK-ICONS N...\n");
+        std::fprintf(stderr, "usage: IconsBench [--unicode | --folder-view] VEVOVE STANDIN FOLDER "
+                             "SOAK-CYCLES SOAK-ICONS N...\n");
         return 2;
     }
-    const Paths paths{argv[first], argv[first + 1], argv[first + 2], unicode};
+    const Paths paths{argv[first], argv[first + 1], argv[first + 2], kind};
     try {
         for (int i = first + 5; i < argc; ++i) {
             Measure(paths, std::max(1, std::atoi(argv[i])));

@@ -16,9 +16,15 @@ DesktopIcon ParseLine(const std::string& line, int number, IconsFileEncoding enc
     DesktopIcon icon;
     icon.x = std::stoi(line.substr(0, first));
     icon.y = std::stoi(line.substr(first + 1, second - first - 1));
-    icon.text = line.substr(second + 1);
-    if (encoding == IconsFileEncoding::Utf8 && !IsUtf8(icon.text)) {
-        throw std::runtime_error("line " + std::to_string(number) + ": the text is not UTF-8");
+    const std::size_t third = line.find('\t', second + 1);
+    icon.text = line.substr(second + 1, third == std::string::npos ? third : third - second - 1);
+    icon.fileName = third == std::string::npos ? std::string() : line.substr(third + 1);
+    if (icon.fileName.empty()) {
+        icon.fileName = icon.text;
+    }
+    if (encoding == IconsFileEncoding::Utf8 && !(IsUtf8(icon.text) && IsUtf8(icon.fileName))) {
+        throw std::runtime_error("line " + std::to_string(number) +
+                                 ": the text or the file name is not UTF-8");
     }
     return icon;
 }

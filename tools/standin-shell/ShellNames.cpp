@@ -6,7 +6,12 @@
 
 namespace {
 
-std::vector<std::wstring> g_names;
+struct Names {
+    std::wstring label;
+    std::wstring fileName;
+};
+
+std::vector<Names> g_names;
 
 bool InTable(int item) {
     return item >= 0 && static_cast<std::size_t>(item) < g_names.size();
@@ -17,12 +22,13 @@ bool InTable(int item) {
 // The name is in the table before its item is inserted, because the list view
 // may ask for it while inserting.
 void InsertNamedItems(HWND listView, const std::vector<DesktopIcon>& icons) {
-    for (const DesktopIcon& icon : icons) {
-        g_names.push_back(WideFromUtf8(icon.text));
+    for (std::size_t number = 0; number < icons.size(); ++number) {
+        g_names.push_back({WideFromUtf8(icons[number].text), WideFromUtf8(icons[number].fileName)});
         LVITEMW item = {};
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
         item.iItem = static_cast<int>(g_names.size() - 1);
         item.pszText = LPSTR_TEXTCALLBACKW;
+        item.lParam = static_cast<LPARAM>(number);
         SendMessageW(listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
 }
@@ -35,7 +41,7 @@ void AnswerNameRequest(NMLVDISPINFOW& request) {
         !InTable(item.iItem)) {
         return;
     }
-    const std::wstring& name = g_names[static_cast<std::size_t>(item.iItem)];
+    const std::wstring& name = g_names[static_cast<std::size_t>(item.iItem)].label;
     const std::size_t length = std::min(name.size(), static_cast<std::size_t>(item.cchTextMax - 1));
     name.copy(item.pszText, length);
     item.pszText[length] = L'\0';
@@ -47,7 +53,7 @@ bool RenameItem(const NMLVDISPINFOW& edit) {
     if (edit.item.pszText == nullptr || !InTable(edit.item.iItem)) {
         return false;
     }
-    g_names[static_cast<std::size_t>(edit.item.iItem)] = edit.item.pszText;
+    g_names[static_cast<std::size_t>(edit.item.iItem)].label = edit.item.pszText;
     return true;
 }
 
@@ -60,5 +66,13 @@ bool RemoveNamedItem(HWND listView, int item) {
 }
 
 std::string NameAsUtf8(int item) {
-    return InTable(item) ? Utf8FromWide(g_names[static_cast<std::size_t>(item)]) : std::string();
+    return Utf8FromWide(LabelOf(item));
+}
+
+std::wstring LabelOf(int item) {
+    return InTable(item) ? g_names[static_cast<std::size_t>(item)].label : std::wstring();
+}
+
+std::wstring FileNameOf(int item) {
+    return InTable(item) ? g_names[static_cast<std::size_t>(item)].fileName : std::wstring();
 }

@@ -10,10 +10,28 @@
 // dragged with the mouse. StandinCommands.h lists the messages it answers for
 // the tests, among them one that makes it stop answering for a while.
 //
-//   StandinShell.exe ICONS-FILE [--unicode] [--auto-arrange] [--workerw] [--report FILE]
+// With --folder-view (which implies --unicode) it is the desktop of Windows 10
+// 1809 and later: it serves the desktop's folder view over COM
+// (StandinFolderView.h), and keeps an icon manager of its own beside the list
+// view (IconManager.h), which a refresh (kStandinRefresh) puts the icons back
+// from. With --workerw-child "Progman" holds an empty "WorkerW" first in Z
+// order and then the "SHELLDLL_DefView", as on Windows 11 24H2. With
+// --foreign-child a window of another program's kind ("ForeignWindow", with a
+// "ForeignChild") comes first under "Progman"; with --foreign-only it is all
+// that "Progman" holds, and there is no view. Beside the view, the empty
+// "WorkerW" and the "ForeignWindow" are not shown, so that the icons stay
+// visible and can be dragged. --clsid serves the folder view under that class instead of
+// kStandinShellWindowsClsidText (StandinFolderView.h says why a test wants a
+// fresh one for each run).
+//
+//   StandinShell.exe ICONS-FILE [--unicode] [--auto-arrange] [--report FILE]
+//                    [--workerw | --workerw-child] [--foreign-child | --foreign-only]
+//                    [--folder-view [--clsid {CLSID}]]
+#include "IconManager.h"
 #include "IconsFile.h"
 #include "ShellNames.h"
 #include "StandinCommands.h"
+#include "StandinFolderView.h"
 
 #include <commctrl.h>
 #include <windows.h>
@@ -32,12 +50,24 @@ struct Options {
     bool unicode = false;
     bool autoArrange = false;
     bool underWorkerW = false;
+    bool workerWChild = false;
+    bool foreignChild = false;
+    bool foreignOnly = false;
+    bool folderView = false;
+    std::string clsid = kStandinShellWindowsClsidText;
     std::string reportFile;
 };
+
+constexpr const char* kUsage =
+    "usage: StandinShell ICONS-FILE [--unicode] [--auto-arrange] [--report FILE] "
+    "[--workerw | --workerw-child] [--foreign-child | --foreign-only] [--folder-view [--clsid "
+    "{CLSID}]]";
 
 HWND g_listView = nullptr;
 bool g_unicode = false;
 std::string g_reportFile;
+DWORD g_hangAtStyleChange = 0;
+int g_foreignMessages = 0;
 
 Options ParseOptions(int argc, char** argv) {
     Options options;
@@ -49,6 +79,17 @@ Options ParseOptions(int argc, char** argv) {
             options.autoArrange = true;
         } else if (argument == "--workerw") {
             options.underWorkerW = true;
+        } else if (argument == "--workerw-child") {
+            options.workerWChild = true;
+        } else if (argument == "--foreign-child") {
+            options.foreignChild = true;
+        } else if (argument == "--foreign-only") {
+            options.foreignOnly = true;
+        } else if (argument == "--folder-view") {
+            options.folderView = true;
+            options.unicode = true;
+        } else if (argument == "--clsid" && i + 1 < argc) {
+            options.clsid = argv[++i];
         } else if (argument == "--report" && i + 1 < argc) {
             options.reportFile = argv[++i];
         } else if (options.iconsFile.empty()) {
@@ -57,9 +98,9 @@ Options ParseOptions(int argc, char** argv) {
             throw std::runtime_error("unexpected argument " + argument);
         }
     }
-    if (options.iconsFile.empty()) {
-        throw std::runtime_error("usage: StandinShell ICONS-FILE [--unicode] [--auto-arrange] "
-                                 "[--workerw] [--report FILE]");
+    if (options.iconsFile.empty() || (options.underWorkerW && options.workerWChild) ||
+        (options.foreignChild && options.foreignOnly)) {
+        throw std::runtime_error(kUsage);
     }
     return options;
 }
@@ -118,8 +159,7 @@ void BeginDrag(const NMLISTVIEW& drag) {
 void EndDrag(LPARAM where, HWND from) {
     POINT point = {static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
     MapWindowPoints(from, g_listView, &point, 1);
-    SendMessageA(g_listView, LVM_SETITEMPOSITION, g_draggedItem,
-                 MAKELPARAM(point.x - g_grabOffset.x, point.y - g_grabOffset.y));
+    MoveIcon(g_listView, g_draggedItem, {point.x - g_grabOffset.x, point.y - g_grabOffset.y});
     g_draggedItem = -1;
     ReleaseCapture();
 }
@@ -160,22 +200,60 @@ LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
+// Holds the thread at the style change that kStandinHangAtStyleChange asked
+// for, before the list view takes it.
+LRESULT CALLBACK ListViewHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR) {
+    if (message == WM_STYLECHANGING && g_hangAtStyleChange != 0) {
+        const DWORD milliseconds = g_hangAtStyleChange;
+        g_hangAtStyleChange = 0;
+        Sleep(milliseconds);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Another program's windows under "Progman" count what only a list view
+// should get.
+LRESULT CALLBACK ForeignProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if ((message >= LVM_FIRST && message <= LVM_FIRST + 0xFF) || message == WM_STYLECHANGING) {
+        ++g_foreignMessages;
+    }
+    return DefaultProc(window, message, wParam, lParam);
+}
+
+void FillParent(HWND parent, int width, int height) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        MoveWindow(child, 0, 0, width, height, TRUE);
+    }
+}
+
 LRESULT CALLBACK TopProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
-        if (HWND view = GetWindow(window, GW_CHILD)) {
-            MoveWindow(view, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-        }
+        FillParent(window, LOWORD(lParam), HIWORD(lParam));
         return 0;
     case kStandinWriteReport:
         return WriteReport() ? 1 : 0;
-    case kStandinMoveIcon:
-        return SendMessageA(g_listView, LVM_SETITEMPOSITION, wParam, lParam);
+    case kStandinMoveIcon: {
+        const POINT position = {static_cast<short>(LOWORD(lParam)),
+                                static_cast<short>(HIWORD(lParam))};
+        return MoveIcon(g_listView, static_cast<int>(wParam), position) ? 1 : 0;
+    }
     case kStandinRemoveIcon:
         return RemoveIcon(static_cast<int>(wParam)) ? 1 : 0;
     case kStandinHang:
         Sleep(static_cast<DWORD>(wParam));
         return 0;
+    case kStandinRefresh:
+        return RefreshIcons(g_listView) ? 1 : 0;
+    case kStandinHangAtStyleChange:
+        g_hangAtStyleChange = static_cast<DWORD>(wParam);
+        return 1;
+    case kStandinForeignMessages:
+        return g_foreignMessages;
+    case kStandinLiveComObjects:
+        return LiveFolderViewObjects();
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -245,12 +323,22 @@ void InsertItems(const std::vector<DesktopIcon>& icons) {
     }
 }
 
-void FillListView(const Options& options) {
+// Read before any window is made, so that a file that cannot be served shows
+// only the error box.
+std::vector<DesktopIcon> ReadIcons(const Options& options) {
+    std::vector<DesktopIcon> icons = ReadIconsFile(
+        options.iconsFile, g_unicode ? IconsFileEncoding::Utf8 : IconsFileEncoding::Ansi);
+    if (options.folderView && icons.size() > kMostFolderViewIcons) {
+        throw std::runtime_error("at most " + std::to_string(kMostFolderViewIcons) +
+                                 " icons with --folder-view");
+    }
+    return icons;
+}
+
+void FillListView(const std::vector<DesktopIcon>& icons) {
     HIMAGELIST images = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1);
     ImageList_AddIcon(images, LoadIcon(nullptr, IDI_APPLICATION));
     SendMessageA(g_listView, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
-    const std::vector<DesktopIcon> icons = ReadIconsFile(
-        options.iconsFile, g_unicode ? IconsFileEncoding::Utf8 : IconsFileEncoding::Ansi);
     InsertItems(icons);
     // Placed once the view has been laid out and painted, which arranges the
     // icons once.
@@ -261,24 +349,53 @@ void FillListView(const Options& options) {
     }
 }
 
-void BuildDesktop(const Options& options, HINSTANCE instance) {
+// Each child goes below its elder siblings: children come in Z order as they
+// are made.
+HWND CreateChild(const char* className, const char* title, DWORD style, HWND parent,
+                 HINSTANCE instance) {
+    HWND child = CreateDesktopWindow(className, title, WS_CHILD | style, parent, instance);
+    SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return child;
+}
+
+FolderViewWindows BuildDesktop(const Options& options, const std::vector<DesktopIcon>& icons,
+                               HINSTANCE instance) {
     RegisterWindowClass("Progman", TopProc, instance);
     RegisterWindowClass("WorkerW", TopProc, instance);
     RegisterWindowClass("SHELLDLL_DefView", ViewProc, instance);
+    RegisterWindowClass("ForeignWindow", ForeignProc, instance);
+    RegisterWindowClass("ForeignChild", ForeignProc, instance);
+    FolderViewWindows windows;
     HWND top = nullptr;
     if (options.underWorkerW) {
-        CreateTop("Progman", false, instance);
+        windows.progman = CreateTop("Progman", false, instance);
         CreateTop("WorkerW", false, instance);
         top = CreateTop("WorkerW", true, instance);
     } else {
-        top = CreateTop("Progman", true, instance);
+        windows.progman = top = CreateTop("Progman", true, instance);
     }
-    HWND view = CreateDesktopWindow("SHELLDLL_DefView", "", WS_CHILD | WS_VISIBLE, top, instance);
-    const DWORD style = WS_CHILD | WS_VISIBLE | LVS_ICON |
-                        (options.autoArrange ? LVS_AUTOARRANGE : 0) |
-                        (options.unicode ? LVS_EDITLABELS : 0);
-    g_listView = CreateDesktopWindow(WC_LISTVIEWA, "FolderView", style, view, instance);
-    FillListView(options);
+    if (options.foreignChild || options.foreignOnly) {
+        const DWORD shown = options.foreignOnly ? WS_VISIBLE : 0;
+        HWND foreign = CreateChild("ForeignWindow", "", shown, top, instance);
+        CreateChild("ForeignChild", "", WS_VISIBLE, foreign, instance);
+    }
+    if (options.workerWChild) {
+        CreateChild("WorkerW", "", 0, top, instance);
+    }
+    if (options.foreignOnly) {
+        return windows;
+    }
+    windows.view = CreateChild("SHELLDLL_DefView", "", WS_VISIBLE, top, instance);
+    const DWORD style = WS_VISIBLE | LVS_ICON | (options.autoArrange ? LVS_AUTOARRANGE : 0) |
+                        (g_unicode ? LVS_EDITLABELS : 0);
+    g_listView = windows.listView =
+        CreateChild(WC_LISTVIEWA, "FolderView", style, windows.view, instance);
+    SetWindowSubclass(g_listView, ListViewHook, 0, 0);
+    FillListView(icons);
+    if (options.folderView) {
+        StartIconManager(g_listView);
+    }
+    return windows;
 }
 
 int PumpMessages() {
@@ -304,10 +421,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         g_reportFile = options.reportFile;
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&controls);
-        BuildDesktop(options, instance);
+        const std::vector<DesktopIcon> icons = ReadIcons(options);
+        if (options.folderView) {
+            ServeFolderView(options.clsid);
+        }
+        SetFolderViewWindows(BuildDesktop(options, icons, instance));
     } catch (const std::exception& error) {
+        StopServingFolderView();
         MessageBoxA(nullptr, error.what(), "Stand-in desktop", MB_ICONERROR);
         return 1;
     }
-    return PumpMessages();
+    const int exitCode = PumpMessages();
+    StopServingFolderView();
+    return exitCode;
 }

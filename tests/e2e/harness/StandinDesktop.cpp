@@ -4,12 +4,16 @@
 
 #include "harness/Wait.h"
 
+#include "StandinClass.h"
 #include "StandinCommands.h"
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 namespace e2e {
 
@@ -26,7 +30,11 @@ std::string TempFolder() {
 void WriteIconsFile(const std::string& path, const std::vector<Icon>& icons) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     for (const Icon& icon : icons) {
-        file << icon.x << '\t' << icon.y << '\t' << icon.text << '\n';
+        file << icon.x << '\t' << icon.y << '\t' << icon.text;
+        if (!icon.fileName.empty()) {
+            file << '\t' << icon.fileName;
+        }
+        file << '\n';
     }
     if (!file) {
         throw std::runtime_error("cannot write " + path);
@@ -35,6 +43,8 @@ void WriteIconsFile(const std::string& path, const std::vector<Icon>& icons) {
 
 struct Search {
     DWORD processId;
+    bool foreignOnly;
+    HWND top;
     HWND listView;
 };
 
@@ -45,11 +55,17 @@ BOOL CALLBACK FindListView(HWND window, LPARAM parameter) {
     if (owner != search->processId) {
         return TRUE;
     }
+    if (search->foreignOnly) {
+        HWND foreign = FindWindowExA(window, nullptr, "ForeignWindow", nullptr);
+        search->top = foreign != nullptr ? window : nullptr;
+        return foreign == nullptr;
+    }
     HWND view = FindWindowExA(window, nullptr, "SHELLDLL_DefView", nullptr);
     HWND list = view ? FindWindowExA(view, nullptr, "SysListView32", nullptr) : nullptr;
     if (list == nullptr) {
         return TRUE;
     }
+    search->top = window;
     search->listView = list;
     return FALSE;
 }
@@ -79,29 +95,52 @@ StandinDesktop::StandinDesktop(const Options& options) : folder_(TempFolder()) {
     if (options.unicode) {
         commandLine += " --unicode";
     }
+    const std::pair<bool, const char*> switches[] = {{options.folderView, " --folder-view"},
+                                                     {options.workerwChild, " --workerw-child"},
+                                                     {options.foreignChild, " --foreign-child"},
+                                                     {options.foreignOnly, " --foreign-only"}};
+    for (const auto& [given, name] : switches) {
+        if (given) {
+            commandLine += name;
+        }
+    }
+    servesFolderView_ = options.folderView;
+    if (servesFolderView_) {
+        const std::string classId = NewStandinClassId();
+        commandLine += " --clsid " + classId;
+        PointShellWindowsAt(classId);
+    }
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &info_)) {
         throw std::runtime_error("cannot start " + path);
     }
-    Search search{info_.dwProcessId, nullptr};
+    Search search{info_.dwProcessId, options.foreignOnly, nullptr, nullptr};
     WaitUntil([&] {
         EnumWindows(FindListView, reinterpret_cast<LPARAM>(&search));
-        return search.listView != nullptr;
+        return search.top != nullptr;
     });
-    if (search.listView == nullptr) {
-        throw std::runtime_error("the stand-in desktop did not show its list view");
+    if (search.top == nullptr) {
+        throw std::runtime_error("the stand-in desktop did not show its windows");
     }
     listView_ = search.listView;
-    top_ = GetAncestor(listView_, GA_ROOT);
+    top_ = search.top;
 }
 
+// Closed as a desktop closes, so that it takes its class back; killed only
+// when it does not end so.
 StandinDesktop::~StandinDesktop() {
-    TerminateProcess(info_.hProcess, 0);
-    WaitForSingleObject(info_.hProcess, 5000);
+    PostMessageA(top_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(info_.hProcess, 5000) != WAIT_OBJECT_0) {
+        TerminateProcess(info_.hProcess, 0);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
     CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
+    if (servesFolderView_) {
+        PointShellWindowsAt("");
+    }
 }
 
 std::vector<Icon> StandinDesktop::Icons() const {
@@ -133,6 +172,26 @@ void StandinDesktop::Remove(int item) const {
 // Posted: sent, it would hold the test as long.
 void StandinDesktop::Hang(DWORD milliseconds) const {
     PostMessageA(top_, kStandinHang, milliseconds, 0);
+}
+
+void StandinDesktop::HangAtStyleChange(DWORD milliseconds) const {
+    Send(top_, kStandinHangAtStyleChange, milliseconds, 0);
+}
+
+void StandinDesktop::MoveInListViewOnly(int item, int x, int y) const {
+    Send(listView_, LVM_SETITEMPOSITION, item, MAKELPARAM(x, y));
+}
+
+void StandinDesktop::Refresh() const {
+    Send(top_, kStandinRefresh, 0, 0);
+}
+
+int StandinDesktop::ForeignMessages() const {
+    return static_cast<int>(Send(top_, kStandinForeignMessages, 0, 0));
+}
+
+int StandinDesktop::LiveComObjects() const {
+    return static_cast<int>(Send(top_, kStandinLiveComObjects, 0, 0));
 }
 
 int StandinDesktop::OnePageBlocks() const {

@@ -3,7 +3,10 @@
 // icons' texts and positions as its list view holds them, read through the
 // report it writes on request. The texts are in the ANSI code page, or in
 // UTF-8 with `unicode`, where the stand-in runs as a real desktop does: a
-// Unicode list view whose texts its shell view supplies on request.
+// Unicode list view whose texts its shell view supplies on request. With
+// `folderView` it also serves the desktop's folder view over COM, with an
+// icon manager of its own as Windows 10 1809 and later have; the test prefix
+// then points CLSID_ShellWindows at it.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +20,8 @@ struct Icon {
     int x = 0;
     int y = 0;
     std::string text;
+    // The name in its folder, for the folder view; the text when empty.
+    std::string fileName{};
 
     bool operator==(const Icon& other) const {
         return x == other.x && y == other.y && text == other.text;
@@ -30,6 +35,12 @@ class StandinDesktop {
         bool autoArrange = false;
         bool underWorkerW = false;
         bool unicode = false;
+        bool folderView = false;
+        // Windows 11 24H2: a "WorkerW" before the view under "Progman".
+        bool workerwChild = false;
+        // Another program's window under "Progman": before the view, or alone.
+        bool foreignChild = false;
+        bool foreignOnly = false;
     };
 
     // Starts the shell and waits for its list view; throws std::runtime_error
@@ -50,12 +61,24 @@ class StandinDesktop {
     void Remove(int item) const;
     // The stand-in stops answering messages for that long, from now on.
     void Hang(DWORD milliseconds) const;
+    // ... for that long when its list view's style next changes.
+    void HangAtStyleChange(DWORD milliseconds) const;
+    // Sets the icon's position in the list view alone, as another process's
+    // list-view message does; a folder view's icon manager does not learn it.
+    void MoveInListViewOnly(int item, int x, int y) const;
+    // Every icon back where the folder view's icon manager has it (F5).
+    void Refresh() const;
+    // The list-view and style messages that the foreign window has had.
+    int ForeignMessages() const;
+    // The folder view's COM objects still alive.
+    int LiveComObjects() const;
     // How many allocations of exactly one committed read-write page it holds,
     // as the block is that Vevove places in it: each block left adds one.
     int OnePageBlocks() const;
 
   private:
     std::string folder_;
+    bool servesFolderView_ = false;
     PROCESS_INFORMATION info_{};
     HWND top_ = nullptr;
     HWND listView_ = nullptr;
