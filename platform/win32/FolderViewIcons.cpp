@@ -92,6 +92,7 @@ class FolderViewIcons final : public DesktopIconView {
                 icon.y = point.y;
             }
             icons.push_back(std::move(icon));
+            ShellAnswered();
         }
         return std::nullopt;
     }
@@ -111,6 +112,7 @@ class FolderViewIcons final : public DesktopIconView {
                 }
             }
             names.push_back(std::move(name));
+            ShellAnswered();
         }
         return std::nullopt;
     }
@@ -205,6 +207,7 @@ void OpenFolderViewIcons(ShellSession& session) {
             return;
         }
         items.emplace_back(item);
+        ShellAnswered();
     }
     POINT point = {};
     if (FAILED(view->GetItemPosition(items.front().get(), &point))) {

@@ -123,7 +123,10 @@ class ListViewIcons final : public DesktopIconView {
         return reinterpret_cast<void*>(static_cast<UINT_PTR>(address));
     }
     LRESULT Send(UINT message, WPARAM wParam, RemoteAddress record) const {
-        return SendMessageW(listView_, message, wParam, static_cast<LPARAM>(record));
+        const LRESULT answer =
+            SendMessageW(listView_, message, wParam, static_cast<LPARAM>(record));
+        ShellAnswered();
+        return answer;
     }
     bool Write(std::size_t offset, const std::vector<std::uint8_t>& bytes) const {
         return WriteProcessMemory(process_.get(), At(Address(offset)), bytes.data(), bytes.size(),

@@ -8,6 +8,9 @@ namespace vevove {
 
 namespace {
 
+// The answers counted on this thread, when it is a shell thread.
+thread_local std::atomic<unsigned>* t_answers = nullptr;
+
 // A desktop that works answers in well under a millisecond per icon, and a
 // shell busy for a moment still answers within two seconds; a user waits at
 // most that long before the box says why.
@@ -22,6 +25,7 @@ struct ShellThread::Shared {
     // after it was waited for.
     std::function<void(ShellSession&)> call;
     std::atomic<bool> ending{false};
+    std::atomic<unsigned> answers{0};
     ShellSession session;
 };
 
@@ -32,6 +36,7 @@ DWORD WINAPI ShellThread::Main(void* parameter) {
     const std::unique_ptr<std::shared_ptr<ShellThread::Shared>> owned(
         static_cast<std::shared_ptr<ShellThread::Shared>*>(parameter));
     ShellThread::Shared& shared = **owned;
+    t_answers = &shared.answers;
     const HRESULT apartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     for (;;) {
         WaitHandlingMessages(shared.callReady.get(), INFINITE);
@@ -76,11 +81,16 @@ bool ShellThread::Run(std::function<void(ShellSession&)> call) {
     }
     shared_->call = std::move(call);
     SetEvent(shared_->callReady.get());
-    if (WaitHandlingMessages(shared_->callDone.get(), kAnswerTimeoutMs)) {
-        return true;
+    unsigned answers = shared_->answers;
+    while (!WaitHandlingMessages(shared_->callDone.get(), kAnswerTimeoutMs)) {
+        const unsigned now = shared_->answers;
+        if (now == answers) {
+            stuck_ = true;
+            return false;
+        }
+        answers = now;
     }
-    stuck_ = true;
-    return false;
+    return true;
 }
 
 // Ending lets the session put back what it had switched off, which may call
@@ -97,6 +107,12 @@ void ShellThread::End() {
 
 bool ShellThread::Ended() const {
     return !thread_.valid() || WaitForSingleObject(thread_.get(), 0) == WAIT_OBJECT_0;
+}
+
+void ShellAnswered() {
+    if (t_answers != nullptr) {
+        ++*t_answers;
+    }
 }
 
 bool ShellThread::AwaitEnd() const {

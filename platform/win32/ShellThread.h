@@ -1,9 +1,10 @@
 // A thread of its own, in its own apartment, for one command's calls into
 // the desktop shell, which may never answer. The program's thread waits for
-// each call at most about two seconds, handling its own messages meanwhile,
-// so that its windows keep painting and answering; a call that takes longer
-// is left to the thread, which finishes it whenever the shell answers, then
-// lets go of what the command held there, and ends by itself.
+// each of the shell's answers at most about two seconds, handling its own
+// messages meanwhile, so that its windows keep painting and answering; a
+// call left unanswered longer is left to the thread, which finishes it
+// whenever the shell answers, then lets go of what the command held there,
+// and ends by itself.
 #pragma once
 
 #include "DesktopIcons.h"
@@ -29,8 +30,9 @@ class ShellThread {
 
     // Starts the thread; false, with the system's last error, when it cannot.
     bool Start();
-    // Runs `call` on the thread with the session it holds. False when the
-    // call did not end in time: it goes on there, and the thread runs no
+    // Runs `call` on the thread with the session it holds, for as long as the
+    // shell keeps answering (ShellAnswered). False when it did not answer in
+    // time: it goes on there, and the thread runs no
     // other call. What the call writes must belong to the call (captured by
     // value), as nobody may wait for it any more.
     bool Run(std::function<void(ShellSession&)> call);
@@ -51,6 +53,10 @@ class ShellThread {
     OwnedHandle thread_{nullptr};
     bool stuck_ = false;
 };
+
+// Said by a session on the shell thread after each answer of the shell, so
+// that a long walk over many icons is not taken for a shell that hangs.
+void ShellAnswered();
 
 // Waits until `event` is set or `timeoutMs` has passed, handling the
 // messages that reach this thread meanwhile; true when it was set. A quit
