@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <oaidl.h>
+
 class ComObject {
   public:
     ComObject(const ComObject&) = delete;
@@ -37,3 +39,18 @@ template <class Interface> HRESULT Hand(Interface* offered, void** result) {
     *result = offered;
     return S_OK;
 }
+
+// The dispatch half of a dual interface that clients call only through its
+// table of methods, as Explorer's own clients do.
+template <class Interface> class WithoutAutomation : public Interface {
+  public:
+    STDMETHODIMP GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                        UINT*) override {
+        return E_NOTIMPL;
+    }
+};

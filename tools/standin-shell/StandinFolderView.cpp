@@ -21,7 +21,7 @@ DWORD g_registration = 0;
 // The desktop's browser, which FindWindowSW gives as its IDispatch: it is its
 // own top-level browser, and its active view is the desktop's view.
 class DesktopBrowser final : public ComObject,
-                             public IDispatch,
+                             public WithoutAutomation<IDispatch>,
                              public IServiceProvider,
                              public IShellBrowser {
   public:
@@ -70,15 +70,6 @@ class DesktopBrowser final : public ComObject,
         return S_OK;
     }
 
-    STDMETHODIMP GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
-    }
-    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                        UINT*) override {
-        return E_NOTIMPL;
-    }
     STDMETHODIMP ContextSensitiveHelp(WINBOOL) override { return E_NOTIMPL; }
     STDMETHODIMP InsertMenusSB(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
     STDMETHODIMP SetMenuSB(HMENU, HOLEMENU, HWND) override { return E_NOTIMPL; }
@@ -96,7 +87,7 @@ class DesktopBrowser final : public ComObject,
 
 // The windows of the shell: only the desktop is among them, found with
 // SWC_DESKTOP whatever the location asked for.
-class ShellWindows final : public ComObject, public IShellWindows {
+class ShellWindows final : public ComObject, public WithoutAutomation<IShellWindows> {
   public:
     STDMETHODIMP QueryInterface(REFIID riid, void** result) override {
         if (result == nullptr) {
@@ -130,15 +121,6 @@ class ShellWindows final : public ComObject, public IShellWindows {
         return S_OK;
     }
 
-    STDMETHODIMP GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
-    }
-    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                        UINT*) override {
-        return E_NOTIMPL;
-    }
     STDMETHODIMP get_Count(LONG*) override { return E_NOTIMPL; }
     STDMETHODIMP Item(VARIANT, IDispatch**) override { return E_NOTIMPL; }
     STDMETHODIMP _NewEnum(IUnknown**) override { return E_NOTIMPL; }
