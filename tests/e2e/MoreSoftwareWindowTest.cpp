@@ -148,7 +148,8 @@ TEST_F(MoreSoftwareWindowTest, LabelsStayReadableInAHighContrastScheme) {
         HWND control = GetDlgItem(window, label.id);
         EXPECT_TRUE(WaitUntil([&] { return ShowsTextOn(control, kDarkButtonText, kDarkFace); }));
     }
-    EXPECT_TRUE(ShowsTextOn(GetDlgItem(window, IDC_VEVOVE_TEXT), kDarkWindowText, kDarkFace));
+    HWND windowText = GetDlgItem(window, IDC_VEVOVE_TEXT);
+    EXPECT_TRUE(WaitUntil([&] { return ShowsTextOn(windowText, kDarkWindowText, kDarkFace); }));
     const ScreenPixels ok(GetDlgItem(window, IDC_MORE_SOFTWARE_OK));
     EXPECT_EQ(ok.Count([](COLORREF c) { return c == kDarkButtonText; }), 0);
 }
