@@ -2,6 +2,7 @@
 
 #include "ErrorBox.h"
 #include "Form.h"
+#include "OneWindowProgram.h"
 #include "WindowClasses.h"
 #include "resource.h"
 
@@ -30,6 +31,11 @@ void RemoveFromSystemMenu(HWND window) {
     DeleteMenu(menu, SC_MOVE, MF_BYCOMMAND);
 }
 
+bool IsMinimizedStart(int showCommand) {
+    return showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED ||
+           showCommand == SW_MINIMIZE;
+}
+
 } // namespace
 
 // A visible window of no size: it owns the taskbar entry, and the forms,
@@ -48,10 +54,14 @@ void Application::AddForm(Form& form) {
     forms_.push_back(&form);
 }
 
+// A minimized start runs the main form's show handler at once, so that the
+// settings apply as at any other start; the form itself shows only when the
+// user restores the program.
 void Application::Run(int showCommand) {
-    if (showCommand == SW_SHOWMINNOACTIVE) {
+    if (IsMinimizedStart(showCommand)) {
         mainFormMinimized_ = true;
         Minimize();
+        mainForm()->PrepareWhileHidden();
     } else {
         mainForm()->Show(showCommand == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOW);
     }
@@ -97,6 +107,15 @@ void Application::Minimize() {
     lastActiveForm_ = active;
 }
 
+// A later start of the program asked for the main window: out of the taskbar
+// if minimized, and to the front.
+void Application::BringToFront() {
+    if (IsIconic(handle())) {
+        SendMessageA(handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    }
+    mainForm()->Show();
+}
+
 // Restoring shows the forms again (a start minimized shows the main form
 // only now, the first time) and gives the keyboard back to the form the user
 // had, at once.
@@ -135,6 +154,10 @@ void Application::HandleException(const std::exception& error) {
 }
 
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == BringToFrontMessage()) {
+        BringToFront();
+        return TRUE;
+    }
     switch (message) {
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_MINIMIZE) {

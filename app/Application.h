@@ -39,6 +39,7 @@ class Application final : public ProgramWindow {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    void BringToFront();
     void Restore();
     void PassActivationToForm();
     bool PreTranslateMessage(MSG& message);

@@ -47,10 +47,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     }
     line.kind = CommandLine::Kind::Commands;
     bool usage = false;
+    std::optional<std::string> minimized;
     for (const std::string& argument : arguments) {
         const std::optional<std::string> name = SwitchNameOf(argument);
         if (name && (*name == "?" || *name == "help")) {
             usage = true;
+            continue;
+        }
+        if (name == "minimized") {
+            minimized = argument;
             continue;
         }
         const auto known =
@@ -67,6 +72,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (usage) {
         line.kind = CommandLine::Kind::Usage;
         line.switches.clear();
+    } else if (minimized) {
+        line.minimized = true;
+        line.kind = line.switches.empty() ? CommandLine::Kind::Window : CommandLine::Kind::Invalid;
+        line.invalidArgument = line.switches.empty() ? "" : *minimized;
+        line.switches.clear();
     }
     return line;
 }
@@ -81,10 +91,13 @@ std::string SwitchName(Switch command) {
 std::string UsageText() {
     return "Usage: Vevove.exe [/saveicons] [/restoreicons] [/restoreresolution] "
            "[/?]\r\n"
+           "       Vevove.exe [/minimized]\r\n"
            "\r\n"
-           "Without a switch Vevove opens its window. With switches it runs them "
-           "in the\r\n"
-           "order given, without a window, and ends:\r\n"
+           "Without a switch Vevove opens its window; with /minimized it starts "
+           "with only\r\n"
+           "its taskbar entry, as \"Start with Windows\" starts it. With the other "
+           "switches\r\n"
+           "it runs them in the order given, without a window, and ends:\r\n"
            "\r\n"
            "  /saveicons           save the desktop icons' positions, as \"Save "
            "Icons\" does\r\n"

@@ -11,12 +11,15 @@ enum class Switch { SaveIcons, RestoreIcons, RestoreResolution };
 
 struct CommandLine {
     enum class Kind {
-        Window,   // no argument: the program as usual
+        Window,   // no argument, or only "/minimized": the program as usual
         Commands, // switches to run in the order given
         Usage,    // "/?" or "/help"
         Invalid,  // an unknown switch or an argument that is not one
     };
     Kind kind = Kind::Window;
+    // "/minimized": the window program starts with only its taskbar entry;
+    // an invalid line names it when it stood beside a command.
+    bool minimized = false;
     std::vector<Switch> switches;
     std::string invalidArgument;
 };
@@ -24,7 +27,8 @@ struct CommandLine {
 // Reads the arguments after the program's name. A switch starts with "/" or
 // "-" and is named without regard to case; the first argument that is no
 // switch makes the whole line invalid, and a request for the usage wins over
-// the commands beside it.
+// the commands beside it. "/minimized" starts the window program, so it
+// stands alone: beside a command it makes the line invalid.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 // The switch as the usage writes it: "/saveicons".

@@ -62,9 +62,10 @@ int RunWithoutWindow(const CommandLine& line) {
 
 } // namespace
 
-std::optional<int> RunCommandLineIfGiven() {
+std::optional<int> RunCommandLineIfGiven(WindowStart& windowStart) {
     CommandLine line = ParseCommandLine(ArgumentsInUtf8());
     if (line.kind == CommandLine::Kind::Window) {
+        windowStart.minimized = line.minimized;
         return std::nullopt;
     }
     // Shown in the ANSI code page, as every text of the program is.

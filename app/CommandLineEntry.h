@@ -6,8 +6,14 @@
 
 namespace vevove {
 
-// Runs the program's command line when it has arguments and returns the exit
-// code; nothing when there are none and the program is to open its window.
-std::optional<int> RunCommandLineIfGiven();
+// What the program's start is to do when its command line asks for no
+// command: open its window, or start minimized ("/minimized").
+struct WindowStart {
+    bool minimized = false;
+};
+
+// Runs the program's command line when it asks for commands (or the usage)
+// and returns the exit code; otherwise says how the window is to start.
+std::optional<int> RunCommandLineIfGiven(WindowStart& windowStart);
 
 } // namespace vevove

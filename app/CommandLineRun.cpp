@@ -132,7 +132,10 @@ int RunCommandLine(const CommandLine& line, CommandTargets& targets, CommandOutp
         output.WriteOutput(UsageText());
         return kExitSuccess;
     case CommandLine::Kind::Invalid:
-        output.WriteError(Format("Unknown argument \"%s\".\r\n\r\n", line.invalidArgument.c_str()) +
+        output.WriteError(Format(line.minimized
+                                     ? "\"%s\" starts the window and stands alone.\r\n\r\n"
+                                     : "Unknown argument \"%s\".\r\n\r\n",
+                                 line.invalidArgument.c_str()) +
                           UsageText());
         return kExitInvalidArguments;
     case CommandLine::Kind::Window:

@@ -64,11 +64,7 @@ void Form::Show(int showCommand) {
             contentsCreated_ = true;
         }
         MoveToMonitorOfActiveWindow(handle(), centresOnFirstShow_ && !shownBefore_);
-        try {
-            AboutToShow();
-        } catch (const std::exception& error) {
-            application_.HandleException(error);
-        }
+        PrepareWhileHidden();
         if (!shownBefore_) {
             PlaceForFirstShow();
             shownBefore_ = true;
@@ -77,6 +73,14 @@ void Form::Show(int showCommand) {
     }
     SetForegroundWindow(handle());
     BringWindowToTop(handle());
+}
+
+void Form::PrepareWhileHidden() {
+    try {
+        AboutToShow();
+    } catch (const std::exception& error) {
+        application_.HandleException(error);
+    }
 }
 
 void Form::Close() {

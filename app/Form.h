@@ -29,6 +29,8 @@ class Form : public ProgramWindow {
     // Makes the form visible (running its show handler and first placement
     // while still hidden) and brings it to the front.
     void Show(int showCommand = SW_SHOW);
+    // Runs the show handler of a form that stays hidden for now.
+    void PrepareWhileHidden();
     // The main form ends the program; any other form only hides.
     void Close();
 
@@ -47,7 +49,8 @@ class Form : public ProgramWindow {
     // Creates the controls of a form that builds them when it is first shown
     // rather than at start-up, before it is placed.
     virtual void CreateContents() {}
-    // Runs while the form is about to become visible, before it is placed.
+    // Runs while the form is about to become visible, before it is placed,
+    // and for a form prepared while hidden.
     virtual void AboutToShow() {}
     // Moves the form before its first showing; keeps the stored place by default.
     virtual void PlaceForFirstShow() {}

@@ -8,6 +8,7 @@
 #include "HelpWindow.h"
 #include "MainWindow.h"
 #include "MoreSoftwareWindow.h"
+#include "OneWindowProgram.h"
 #include "ScopeGuard.h"
 #include "Win32DesktopIcons.h"
 #include "Win32Display.h"
@@ -62,11 +63,19 @@ int ShowStartupError(const std::exception& error) {
 }
 
 int RunProgram(int showCommand) {
+    const WindowProgramStart start = ClaimOrHandOver();
+    if (start.outcome == WindowProgramStart::Outcome::HandedOver) {
+        return 0;
+    }
+    if (start.outcome == WindowProgramStart::Outcome::NoAnswer) {
+        return 1;
+    }
     Win32SettingsStorage storage;
     Win32Display display;
     Win32DesktopIcons desktopIcons;
     Win32IconRegistry registry;
     Application application(ApplicationTitle(ModuleFileName(), SystemLowerCase));
+    const ScopeGuard unmark([&application] { UnmarkWindowProgram(application.handle()); });
     const bool comInitialized = SUCCEEDED(CoInitialize(nullptr));
     const ScopeGuard uninitializeCom([comInitialized] {
         if (comInitialized) {
@@ -86,6 +95,7 @@ int RunProgram(int showCommand) {
         helpWindow = std::make_unique<HelpWindow>(application);
         application.AddForm(*helpWindow);
         mainWindow->SetOtherWindows(*helpWindow, *moreSoftwareWindow);
+        MarkAsWindowProgram(application.handle());
     } catch (const std::exception& error) {
         return ShowStartupError(error);
     }
@@ -97,8 +107,9 @@ int RunProgram(int showCommand) {
 } // namespace vevove
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
-    if (const std::optional<int> exitCode = vevove::RunCommandLineIfGiven()) {
+    vevove::WindowStart windowStart;
+    if (const std::optional<int> exitCode = vevove::RunCommandLineIfGiven(windowStart)) {
         return *exitCode;
     }
-    return vevove::RunProgram(showCommand);
+    return vevove::RunProgram(windowStart.minimized ? SW_SHOWMINNOACTIVE : showCommand);
 }

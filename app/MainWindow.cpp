@@ -3,6 +3,7 @@
 #include "Errors.h"
 #include "FormLayout.h"
 #include "Placement.h"
+#include "StartWithWindows.h"
 #include "WindowClasses.h"
 #include "resource.h"
 
@@ -43,6 +44,13 @@ constexpr UINT kCheckInterval = 5000;
 // Stored in the Windows-1252 code page.
 constexpr const char* kTimerRefusedText = "Nicht gen\xFCgend Timer verf\xFCgbar";
 
+// The full path of the running program, however long.
+std::u16string ProgramPath() {
+    std::wstring path(32768, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    return std::u16string(path.begin(), path.begin() + length);
+}
+
 std::string TextOf(HWND control) {
     const int length = GetWindowTextLengthA(control);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
@@ -70,8 +78,62 @@ MainWindow::MainWindow(Application& application, SettingsStorage& storage, Displ
     AddBitmapButton(IDC_SHOW_HELP, IDB_HELP, 2);
     AddBitmapButton(IDC_MORE_SOFTWARE, IDB_INFO, 1);
     centresOnFirstShow_ = true;
+    AddOptionsToSystemMenu();
+    displaySize_ = display.CurrentSize();
+    // Broadcast by the shell when its taskbar is created: the desktop has been
+    // built anew.
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     if (SetTimer(handle(), IDT_CHECK_TIMER, kCheckInterval, nullptr) == 0) {
         throw Error(ErrorKind::Timer, kTimerRefusedText);
+    }
+}
+
+void MainWindow::AddOptionsToSystemMenu() {
+    HMENU menu = GetSystemMenu(handle(), FALSE);
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_START_WITH_WINDOWS, "Start with Windows");
+    AppendMenuA(menu, MF_STRING, IDM_RESTORE_ICONS_AUTOMATICALLY, "Restore icons automatically");
+}
+
+// Read afresh each time the menu opens: another program may have changed them.
+void MainWindow::ShowOptionsInSystemMenu(HMENU menu) {
+    const auto checked = [](bool on) { return MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED); };
+    CheckMenuItem(menu, IDM_START_WITH_WINDOWS, checked(StartsWithWindows(desktop_.registry)));
+    CheckMenuItem(menu, IDM_RESTORE_ICONS_AUTOMATICALLY,
+                  checked(RestoresIconsAutomatically(desktop_.registry)));
+}
+
+void MainWindow::ToggleOption(UINT item) {
+    IconRegistry& registry = desktop_.registry;
+    if (item == IDM_START_WITH_WINDOWS) {
+        SetStartsWithWindows(registry, !StartsWithWindows(registry), ProgramPath());
+    } else {
+        SetRestoresIconsAutomatically(registry, !RestoresIconsAutomatically(registry));
+    }
+}
+
+void MainWindow::OnDisplayChanged() {
+    const ScreenSize before = displaySize_;
+    displaySize_ = resolution_.display.CurrentSize();
+    if (CameBackToStoredResolution(resolution_.state, before, displaySize_)) {
+        OnDesktopRebuilt();
+    }
+}
+
+void MainWindow::OnDesktopRebuilt() {
+    if (!RestoresIconsAutomatically(desktop_.registry)) {
+        return;
+    }
+    NoteDesktopRebuilt(automaticRestore_, GetTickCount64());
+    SetTimer(handle(), IDT_ICON_RESTORE_TIMER, kSettleInterval, nullptr);
+}
+
+// The timer stops while the desktop is looked at, which may take a moment and
+// handles messages meanwhile; an event meanwhile starts it again.
+void MainWindow::ContinueIconRestore() {
+    KillTimer(handle(), IDT_ICON_RESTORE_TIMER);
+    if (ContinueAutomaticRestore(automaticRestore_, desktop_, GetTickCount64())) {
+        SetTimer(handle(), IDT_ICON_RESTORE_TIMER, kSettleInterval, nullptr);
     }
 }
 
@@ -80,8 +142,13 @@ void MainWindow::SetOtherWindows(Form& help, Form& moreSoftware) {
     moreSoftware_ = &moreSoftware;
 }
 
+// Once: a start minimized loads the settings at once, and its later first
+// showing keeps what the boxes hold.
 void MainWindow::AboutToShow() {
-    OnShow(resolution_);
+    if (!settingsLoaded_) {
+        settingsLoaded_ = true;
+        OnShow(resolution_);
+    }
 }
 
 // Centred on the whole virtual desktop, for the resolution in force after the
@@ -129,9 +196,38 @@ void MainWindow::OnCommand(int controlId, int code, HWND) {
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_TIMER && wParam == IDT_CHECK_TIMER) {
-        OnTick(resolution_);
+    if (message == taskbarCreated_) {
+        OnDesktopRebuilt();
         return 0;
+    }
+    switch (message) {
+    case WM_TIMER:
+        if (wParam == IDT_CHECK_TIMER) {
+            OnTick(resolution_);
+            return 0;
+        }
+        if (wParam == IDT_ICON_RESTORE_TIMER) {
+            ContinueIconRestore();
+            return 0;
+        }
+        break;
+    case WM_DISPLAYCHANGE:
+        OnDisplayChanged();
+        break;
+    case WM_INITMENUPOPUP:
+        if (HIWORD(lParam) != 0) {
+            ShowOptionsInSystemMenu(reinterpret_cast<HMENU>(wParam));
+        }
+        break;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == IDM_START_WITH_WINDOWS ||
+            (wParam & 0xFFF0) == IDM_RESTORE_ICONS_AUTOMATICALLY) {
+            ToggleOption(static_cast<UINT>(wParam & 0xFFF0));
+            return 0;
+        }
+        break;
+    default:
+        break;
     }
     return Form::HandleMessage(message, wParam, lParam);
 }

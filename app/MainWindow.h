@@ -1,7 +1,9 @@
 // The main window: the resolution boxes, the buttons wired each to its
-// command, and the timer of the resolution check.
+// command, the timer of the resolution check, the options in its system menu
+// and the automatic icon restore.
 #pragma once
 
+#include "AutomaticRestore.h"
 #include "Form.h"
 #include "GdiOwners.h"
 #include "IconCommands.h"
@@ -31,12 +33,23 @@ class MainWindow final : public Form, private ResolutionBoxes {
     bool AutoChecked() override;
     void CheckAuto() override;
 
+    void AddOptionsToSystemMenu();
+    void ShowOptionsInSystemMenu(HMENU menu);
+    void ToggleOption(UINT item);
+    void OnDisplayChanged();
+    void OnDesktopRebuilt();
+    void ContinueIconRestore();
+
     Font font_;
     HWND width_ = nullptr;
     HWND height_ = nullptr;
     HWND auto_ = nullptr;
     Resolution resolution_;
+    bool settingsLoaded_ = false;
+    ScreenSize displaySize_;
     Desktop desktop_;
+    AutomaticRestore automaticRestore_;
+    UINT taskbarCreated_ = 0;
     Form* help_ = nullptr;
     Form* moreSoftware_ = nullptr;
 };

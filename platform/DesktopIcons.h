@@ -19,6 +19,10 @@ struct DesktopIcon {
     std::int32_t y = 0;
 };
 
+inline bool operator==(const DesktopIcon& a, const DesktopIcon& b) {
+    return a.label == b.label && a.x == b.x && a.y == b.y;
+}
+
 // Icon `icon` (its place in the list that Icons() gave) to x, y.
 struct IconMove {
     std::size_t icon = 0;

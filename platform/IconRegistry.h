@@ -19,7 +19,9 @@ struct RegistryValue {
     std::vector<std::uint8_t> data;
 };
 
+constexpr std::uint32_t kRegSz = 1;
 constexpr std::uint32_t kRegBinary = 3;
+constexpr std::uint32_t kRegDword = 4;
 
 class IconRegistry {
   public:

@@ -40,5 +40,8 @@ void SaveResolution(Resolution& resolution);
 // Switches the display to the stored resolution, when there is one of at
 // least 640 x 480.
 void RestoreResolution(Resolution& resolution);
+// Whether a display change from `before` to `now` brought the display back to
+// the stored resolution, whoever changed it.
+bool CameBackToStoredResolution(const ResolutionState& state, ScreenSize before, ScreenSize now);
 
 } // namespace vevove

@@ -10,6 +10,10 @@ namespace vevove {
 
 namespace {
 
+bool IsStoredResolution(const ResolutionState& state, ScreenSize size) {
+    return size.width == state.savedWidth && size.height == state.savedHeight;
+}
+
 // The sizes are compared afresh at every check and nothing of an earlier one
 // is kept: a display that has the stored resolution is left alone, since
 // every mode change is a full one, with its registry write and its broadcast
@@ -24,8 +28,7 @@ void CheckScreen(Resolution& resolution) {
         boxes.SetHeightText(Format("%d", current.height));
     }
     const ResolutionState& state = resolution.state;
-    const bool differs = current.height != state.savedHeight || current.width != state.savedWidth;
-    if (differs && boxes.AutoChecked()) {
+    if (!IsStoredResolution(state, current) && boxes.AutoChecked()) {
         RestoreResolution(resolution);
     }
 }
@@ -39,6 +42,11 @@ void OnShow(Resolution& resolution) {
 
 void OnTick(Resolution& resolution) {
     CheckScreen(resolution);
+}
+
+bool CameBackToStoredResolution(const ResolutionState& state, ScreenSize before, ScreenSize now) {
+    const bool stored = state.savedWidth != 0 && state.savedHeight != 0;
+    return stored && !IsStoredResolution(state, before) && IsStoredResolution(state, now);
 }
 
 } // namespace vevove

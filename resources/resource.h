@@ -28,8 +28,15 @@
 #define IDC_WIDTH_LABEL 113
 #define IDC_HEIGHT_LABEL 114
 
-// The main window's timer of the resolution check
+// The main window's timers: the resolution check, and the looks at the
+// desktop before an automatic icon restore
 #define IDT_CHECK_TIMER 1
+#define IDT_ICON_RESTORE_TIMER 2
+
+// The main window's system menu items; system commands keep their low four
+// bits clear.
+#define IDM_START_WITH_WINDOWS 0x0110
+#define IDM_RESTORE_ICONS_AUTOMATICALLY 0x0120
 
 // Help window
 #define IDC_HELP_OK 301

@@ -2,6 +2,7 @@
 // the showing of the main window and at the next tick after the display was
 // changed, but never while the display has it; a saved resolution counts at
 // once; blank boxes refilled.
+#include "harness/BroadcastCounter.h"
 #include "harness/Input.h"
 #include "harness/ProgramWindows.h"
 #include "harness/Screen.h"
@@ -9,7 +10,6 @@
 #include "harness/VevoveTest.h"
 
 #include <chrono>
-#include <functional>
 #include <string>
 
 namespace e2e {
@@ -19,60 +19,6 @@ namespace {
 constexpr Milliseconds kOneTick{6500};
 // Long enough for two ticks, whatever the phase of the timer.
 constexpr Milliseconds kTwoTicks{11000};
-
-// Counts the display-change broadcasts (WM_DISPLAYCHANGE) that reach a hidden
-// top-level window of the test program: one for every mode change, whoever
-// asked for it. A broadcast is a sent message, so it arrives only while the
-// test thread pumps; the counter pumps whenever it waits, and lives only
-// while the test itself changes no mode, so that no sender waits on it.
-class DisplayChangeCounter {
-  public:
-    DisplayChangeCounter() {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = &DisplayChangeCounter::Procedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = kClassName;
-        RegisterClassA(&windowClass); // fails harmlessly once registered
-        window_ = CreateWindowExA(0, kClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                  windowClass.hInstance, nullptr);
-        count_ = 0;
-    }
-    ~DisplayChangeCounter() { DestroyWindow(window_); }
-    DisplayChangeCounter(const DisplayChangeCounter&) = delete;
-    DisplayChangeCounter& operator=(const DisplayChangeCounter&) = delete;
-
-    bool PumpUntil(const std::function<bool()>& condition, Milliseconds timeout) {
-        return WaitUntil(
-            [&] {
-                Pump();
-                return condition();
-            },
-            timeout);
-    }
-    void PumpFor(Milliseconds time) {
-        PumpUntil([] { return false; }, time);
-    }
-    int count() const { return count_; }
-
-  private:
-    static constexpr char kClassName[] = "VevoveTestDisplayChanges";
-    static inline int count_ = 0;
-
-    static void Pump() {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&message);
-        }
-    }
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_DISPLAYCHANGE) {
-            ++count_;
-        }
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-
-    HWND window_ = nullptr;
-};
 
 class ResolutionTest : public VevoveTest {
   protected:
@@ -113,7 +59,7 @@ TEST_F(ResolutionTest, AutoPutsAChangedResolutionBackOnceAtTheNextTick) {
     Start();
     ASSERT_TRUE(ScreenIs(800, 600));
     SetScreen(1024, 768);
-    DisplayChangeCounter changes;
+    BroadcastCounter changes(WM_DISPLAYCHANGE);
     ASSERT_TRUE(changes.PumpUntil([] { return ScreenIs(800, 600); }, kOneTick));
     changes.PumpFor(Milliseconds{1000}); // the put-back's broadcast, should it lag
     const int afterPutBack = changes.count();

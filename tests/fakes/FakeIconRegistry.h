@@ -16,9 +16,6 @@
 
 namespace vevove::fake {
 
-constexpr std::uint32_t kRegSz = 1;
-constexpr std::uint32_t kRegDword = 4;
-
 class FakeIconRegistry : public IconRegistry {
   public:
     std::map<std::string, std::vector<RegistryValue>> keys;

@@ -167,6 +167,11 @@ TEST_F(CommandLineRunTest, TheUsageAskedForGoesToTheOutputAWrongArgumentToTheErr
     EXPECT_EQ(out.error, "Unknown argument \"/saveicon\".\r\n\r\n" + UsageText());
     // Nothing ran.
     EXPECT_EQ(registry.keys.count(kIconsKey), 0u);
+
+    EXPECT_EQ(run({"/saveicons", "/Minimized"}), 2);
+    EXPECT_EQ(out.error,
+              "\"/Minimized\" starts the window and stands alone.\r\n\r\n" + UsageText());
+    EXPECT_EQ(registry.keys.count(kIconsKey), 0u);
 }
 
 } // namespace

@@ -17,6 +17,7 @@ struct Case {
     Kind kind;
     Switches switches;
     std::string invalidArgument;
+    bool minimized = false;
 };
 
 TEST(CommandLineTest, ReadsSwitchesInTheirOrder) {
@@ -51,6 +52,12 @@ TEST(CommandLineTest, ReadsSwitchesInTheirOrder) {
          "/SAVE\xC4\xB0"
          "CONS"},
         {{"/? ", "/?"}, Kind::Invalid, {}, "/? "},
+        {{"/minimized"}, Kind::Window, {}, "", true},
+        {{"-MINIMIZED", "/minimized"}, Kind::Window, {}, "", true},
+        {{"/minimized", "/saveicons"}, Kind::Invalid, {}, "/minimized", true},
+        {{"/restoreicons", "-Minimized"}, Kind::Invalid, {}, "-Minimized", true},
+        {{"/minimized", "/?"}, Kind::Usage, {}, ""},
+        {{"/minimize"}, Kind::Invalid, {}, "/minimize"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -58,12 +65,14 @@ TEST(CommandLineTest, ReadsSwitchesInTheirOrder) {
         EXPECT_EQ(line.kind, c.kind);
         EXPECT_EQ(line.switches, c.switches);
         EXPECT_EQ(line.invalidArgument, c.invalidArgument);
+        EXPECT_EQ(line.minimized, c.minimized);
     }
 }
 
 TEST(CommandLineTest, TheUsageNamesEverySwitchInLinesEndedByCrLf) {
     const std::string usage = UsageText();
-    for (const char* name : {"/saveicons", "/restoreicons", "/restoreresolution", "/?", "/help"}) {
+    for (const char* name :
+         {"/saveicons", "/restoreicons", "/restoreresolution", "/minimized", "/?", "/help"}) {
         EXPECT_NE(usage.find(name), std::string::npos) << name;
     }
     ASSERT_GE(usage.size(), 2u);

@@ -157,8 +157,8 @@ TEST_F(ScreenCheckTest, StartWithoutSettingsFillsTheBoxesAndRestoresNothing) {
     EXPECT_TRUE(display.changes.empty());
 }
 
-TEST_F(ScreenCheckTest, TicksBeforeTheFirstShowingRestoreNothing) {
-    // Started minimized: ticks fill the boxes and compare against 0 x 0.
+TEST_F(ScreenCheckTest, TicksBeforeTheSettingsAreLoadedRestoreNothing) {
+    // Before the load: ticks fill the boxes and compare against 0 x 0.
     OnTick(resolution);
     EXPECT_EQ(boxes.width, "1024");
     addSettingsFile("800\r\n600\r\nauto\r\n");
@@ -167,6 +167,32 @@ TEST_F(ScreenCheckTest, TicksBeforeTheFirstShowingRestoreNothing) {
     OnShow(resolution);
     expectDisplay(800, 600);
     EXPECT_EQ(boxes.width, "800");
+}
+
+TEST_F(ScreenCheckTest, ADisplayChangeComesBackOnlyFromAnotherSizeToTheStoredOne) {
+    struct Case {
+        std::uint16_t savedWidth;
+        std::uint16_t savedHeight;
+        ScreenSize before;
+        ScreenSize now;
+        bool cameBack;
+    };
+    const Case cases[] = {
+        {1024, 768, {800, 600}, {1024, 768}, true},
+        {1024, 768, {1024, 600}, {1024, 768}, true},
+        {1024, 768, {1024, 768}, {1024, 768}, false}, // a change of colours or rate only
+        {1024, 768, {1024, 768}, {800, 600}, false},
+        {1024, 768, {800, 600}, {1280, 1024}, false},
+        {1024, 768, {800, 600}, {768, 1024}, false}, // turned, not back
+        {0, 0, {800, 600}, {0, 0}, false},           // nothing stored
+        {800, 0, {640, 480}, {800, 0}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.before.width) + "x" + std::to_string(c.before.height) +
+                     " to " + std::to_string(c.now.width) + "x" + std::to_string(c.now.height));
+        saved(c.savedWidth, c.savedHeight);
+        EXPECT_EQ(CameBackToStoredResolution(state, c.before, c.now), c.cameBack);
+    }
 }
 
 } // namespace

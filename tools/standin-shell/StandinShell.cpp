@@ -22,11 +22,13 @@
 // "WorkerW" and the "ForeignWindow" are not shown, so that the icons stay
 // visible and can be dragged. --clsid serves the folder view under that class instead of
 // kStandinShellWindowsClsidText (StandinFolderView.h says why a test wants a
-// fresh one for each run).
+// fresh one for each run). With --announce it tells every top-level window
+// that the desktop has been built, as Explorer does when its taskbar is
+// created: a broadcast of the registered message "TaskbarCreated".
 //
 //   StandinShell.exe ICONS-FILE [--unicode] [--auto-arrange] [--report FILE]
 //                    [--workerw | --workerw-child] [--foreign-child | --foreign-only]
-//                    [--folder-view [--clsid {CLSID}]]
+//                    [--folder-view [--clsid {CLSID}]] [--announce]
 #include "IconManager.h"
 #include "IconsFile.h"
 #include "ShellNames.h"
@@ -54,6 +56,7 @@ struct Options {
     bool foreignChild = false;
     bool foreignOnly = false;
     bool folderView = false;
+    bool announce = false;
     std::string clsid = kStandinShellWindowsClsidText;
     std::string reportFile;
 };
@@ -61,7 +64,7 @@ struct Options {
 constexpr const char* kUsage =
     "usage: StandinShell ICONS-FILE [--unicode] [--auto-arrange] [--report FILE] "
     "[--workerw | --workerw-child] [--foreign-child | --foreign-only] [--folder-view [--clsid "
-    "{CLSID}]]";
+    "{CLSID}]] [--announce]";
 
 HWND g_listView = nullptr;
 bool g_unicode = false;
@@ -88,6 +91,8 @@ Options ParseOptions(int argc, char** argv) {
         } else if (argument == "--folder-view") {
             options.folderView = true;
             options.unicode = true;
+        } else if (argument == "--announce") {
+            options.announce = true;
         } else if (argument == "--clsid" && i + 1 < argc) {
             options.clsid = argv[++i];
         } else if (argument == "--report" && i + 1 < argc) {
@@ -426,6 +431,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
             ServeFolderView(options.clsid);
         }
         SetFolderViewWindows(BuildDesktop(options, icons, instance));
+        if (options.announce) {
+            SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        }
     } catch (const std::exception& error) {
         StopServingFolderView();
         MessageBoxA(nullptr, error.what(), "Stand-in desktop", MB_ICONERROR);

@@ -1,5 +1,7 @@
 #include "harness/Input.h"
 
+#include "harness/Wait.h"
+
 #include <stdexcept>
 
 namespace e2e {
@@ -101,6 +103,46 @@ void TypeOnKeyboard(const std::string& text) {
 void PressKeyOnKeyboard(WORD virtualKey) {
     SendKey(virtualKey, false);
     SendKey(virtualKey, true);
+}
+
+namespace {
+
+// The menu that the keyboard opens is a popup window of the menu class
+// ("#32768") in the window's process.
+bool MenuShowsFor(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    for (HWND menu = FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu != nullptr;
+         menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) {
+        DWORD menuProcess = 0;
+        GetWindowThreadProcessId(menu, &menuProcess);
+        if (menuProcess == processId && IsWindowVisible(menu)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void ChooseFromSystemMenu(HWND window, int fromTheBottom) {
+    SetForegroundWindow(window);
+    if (!WaitUntil([&] { return HasFocusIn(window); })) {
+        throw std::runtime_error("the window did not take the keyboard");
+    }
+    SendKey(VK_MENU, false);
+    PressKeyOnKeyboard(VK_SPACE);
+    SendKey(VK_MENU, true);
+    if (!WaitUntil([&] { return MenuShowsFor(window); })) {
+        throw std::runtime_error("the system menu did not open");
+    }
+    for (int step = 0; step < fromTheBottom; ++step) {
+        PressKeyOnKeyboard(VK_UP);
+    }
+    PressKeyOnKeyboard(VK_RETURN);
+    if (!WaitUntil([&] { return !MenuShowsFor(window); })) {
+        throw std::runtime_error("the system menu did not close");
+    }
 }
 
 } // namespace e2e

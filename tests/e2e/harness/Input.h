@@ -39,6 +39,12 @@ void RestoreFromTaskbar(HWND applicationWindow);
 // this returns. Throws when the program does not answer in time.
 void SystemCommandAndWait(HWND window, WPARAM command);
 
+// Chooses an item of a window's system menu with the keyboard, as a user
+// does: Alt+Space opens the menu, the Up key goes from its bottom
+// `fromTheBottom` items up (1: the last item), Enter chooses. Throws when the
+// menu does not open or close in time.
+void ChooseFromSystemMenu(HWND window, int fromTheBottom);
+
 // Keys typed on the keyboard: they go to whichever window has the keyboard
 // focus. Letters and digits only.
 void TypeOnKeyboard(const std::string& text);

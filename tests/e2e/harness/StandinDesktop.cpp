@@ -98,7 +98,8 @@ StandinDesktop::StandinDesktop(const Options& options) : folder_(TempFolder()) {
     const std::pair<bool, const char*> switches[] = {{options.folderView, " --folder-view"},
                                                      {options.workerwChild, " --workerw-child"},
                                                      {options.foreignChild, " --foreign-child"},
-                                                     {options.foreignOnly, " --foreign-only"}};
+                                                     {options.foreignOnly, " --foreign-only"},
+                                                     {options.announce, " --announce"}};
     for (const auto& [given, name] : switches) {
         if (given) {
             commandLine += name;

@@ -41,6 +41,8 @@ class StandinDesktop {
         // Another program's window under "Progman": before the view, or alone.
         bool foreignChild = false;
         bool foreignOnly = false;
+        // Broadcasts "TaskbarCreated" once built, as a restarted Explorer does.
+        bool announce = false;
     };
 
     // Starts the shell and waits for its list view; throws std::runtime_error

@@ -34,6 +34,9 @@ VevoveProcess::VevoveProcess(const Options& options) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = options.showCommand;
     std::string commandLine = "\"" + path + "\"";
+    if (!options.arguments.empty()) {
+        commandLine += " " + options.arguments;
+    }
     const std::string folder = path.substr(0, path.find_last_of('\\'));
     if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &info_)) {

@@ -19,6 +19,8 @@ class VevoveProcess {
         // Empty: Vevove.exe itself; otherwise a copy of it under this file
         // name, in a folder of its own.
         std::string fileName;
+        // After the program's quoted path, as a shortcut's target gives them.
+        std::string arguments{};
     };
 
     // Starts the program; throws std::runtime_error when it cannot.

@@ -1,0 +1,85 @@
+#include "OneWindowProgram.h"
+
+#include "WindowClasses.h"
+
+#include <chrono>
+#include <thread>
+
+namespace vevove {
+
+namespace {
+
+// In the session's own namespace: each user of a shared machine, and each
+// remote session, has a Vevove of its own.
+constexpr const char* kClaimName = "Local\\Vevove.WindowProgram";
+constexpr const char* kWindowProgramMark = "Vevove.WindowProgram";
+constexpr auto kLongestWaitForTheFirst = std::chrono::seconds(5);
+constexpr auto kLookAgainAfter = std::chrono::milliseconds(50);
+constexpr UINT kAnswerTime = 2000;
+
+BOOL CALLBACK FindMarkedWindow(HWND window, LPARAM found) {
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, kApplicationClass) == 0 &&
+        GetPropA(window, kWindowProgramMark) != nullptr) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND RunningWindowProgram() {
+    HWND found = nullptr;
+    EnumWindows(FindMarkedWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// This start came from the user, so it may pass the right to take the
+// foreground on to the window that it asks to come forward.
+bool AskToComeToFront(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    AllowSetForegroundWindow(processId);
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutA(window, BringToFrontMessage(), 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                               kAnswerTime, &answer) != 0;
+}
+
+} // namespace
+
+WindowProgramStart ClaimOrHandOver() {
+    const auto deadline = std::chrono::steady_clock::now() + kLongestWaitForTheFirst;
+    WindowProgramStart start;
+    for (;;) {
+        OwnedHandle claim(CreateMutexA(nullptr, FALSE, kClaimName));
+        if (claim.valid() && GetLastError() != ERROR_ALREADY_EXISTS) {
+            start.outcome = WindowProgramStart::Outcome::Claimed;
+            start.claim = std::move(claim);
+            return start;
+        }
+        if (HWND running = RunningWindowProgram();
+            running != nullptr && AskToComeToFront(running)) {
+            start.outcome = WindowProgramStart::Outcome::HandedOver;
+            return start;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return start;
+        }
+        std::this_thread::sleep_for(kLookAgainAfter);
+    }
+}
+
+void MarkAsWindowProgram(HWND applicationWindow) {
+    SetPropA(applicationWindow, kWindowProgramMark, applicationWindow);
+}
+
+void UnmarkWindowProgram(HWND applicationWindow) {
+    RemovePropA(applicationWindow, kWindowProgramMark);
+}
+
+UINT BringToFrontMessage() {
+    static const UINT message = RegisterWindowMessageA("Vevove.BringToFront");
+    return message;
+}
+
+} // namespace vevove

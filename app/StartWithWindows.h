@@ -1,0 +1,23 @@
+// "Start with Windows": the current user's Run value that starts Vevove
+// minimized at every log-on.
+#pragma once
+
+#include "IconRegistry.h"
+
+#include <string>
+
+namespace vevove {
+
+constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char16_t kRunValueName[] = u"Vevove";
+
+// The value's text: the program's full path in quotes, then "/minimized".
+std::u16string StartCommand(const std::u16string& programPath);
+
+// On while the Run value is there, whatever it holds.
+bool StartsWithWindows(IconRegistry& registry);
+// Writes the value for this program, or removes it; throws the system error
+// when the registry refuses.
+void SetStartsWithWindows(IconRegistry& registry, bool on, const std::u16string& programPath);
+
+} // namespace vevove

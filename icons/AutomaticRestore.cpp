@@ -1,0 +1,91 @@
+#include "AutomaticRestore.h"
+
+#include "Errors.h"
+#include "ScopeGuard.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace vevove {
+
+namespace {
+
+constexpr const char* kOptionsKey = "Software\\VUD\\Vevove";
+constexpr char16_t kRestoreOptionName[] = u"RestoreIconsAutomatically";
+
+// The icons with their places, or none while the desktop has none to give
+// (a shell still starting, a desktop that does not answer, a command of the
+// user's still at it).
+std::optional<std::vector<DesktopIcon>> LookAtDesktop(DesktopIcons& icons) {
+    std::unique_ptr<DesktopIconView> view;
+    if (icons.Open(view) || view == nullptr) {
+        return std::nullopt;
+    }
+    std::vector<DesktopIcon> look;
+    if (view->Icons(IconParts::LabelsAndPositions, look) || look.empty()) {
+        return std::nullopt;
+    }
+    return look;
+}
+
+void RestoreQuietly(Desktop& desktop) {
+    try {
+        RestoreIcons(desktop);
+    } catch (const Error&) {
+        // No box: nobody asked for this restore, and the next event tries again.
+    }
+}
+
+} // namespace
+
+void NoteDesktopRebuilt(AutomaticRestore& restore, TickCount now) {
+    if (!restore.deadline) {
+        restore.deadline = now + kLongestWait;
+    }
+    restore.lastLook.reset();
+}
+
+bool ContinueAutomaticRestore(AutomaticRestore& restore, Desktop& desktop, TickCount now) {
+    if (!restore.deadline) {
+        return false;
+    }
+    std::optional<std::vector<DesktopIcon>> look = LookAtDesktop(desktop.icons);
+    const bool settled = look && restore.lastLook && *look == *restore.lastLook;
+    if (settled || now >= *restore.deadline) {
+        restore = {};
+        RestoreQuietly(desktop);
+    } else {
+        restore.lastLook = std::move(look);
+    }
+    return restore.deadline.has_value();
+}
+
+bool RestoresIconsAutomatically(IconRegistry& registry) {
+    RegistryKeyId key = 0;
+    if (!registry.OpenKey(kOptionsKey, key)) {
+        return false;
+    }
+    const ScopeGuard closeKey([&] { registry.CloseKey(key); });
+    const std::vector<RegistryValue> values = registry.Values(key);
+    const std::u16string form = registry.ValueNameForm(kRestoreOptionName);
+    return std::any_of(values.begin(), values.end(), [&](const RegistryValue& value) {
+        return registry.ValueNameForm(value.name) == form && value.type == kRegDword &&
+               std::any_of(value.data.begin(), value.data.end(),
+                           [](std::uint8_t byte) { return byte != 0; });
+    });
+}
+
+void SetRestoresIconsAutomatically(IconRegistry& registry, bool on) {
+    RegistryKeyId key = 0;
+    if (const auto failure = registry.CreateKey(kOptionsKey, key)) {
+        RaiseSystemError(*failure);
+    }
+    const ScopeGuard closeKey([&] { registry.CloseKey(key); });
+    const RegistryValue value{
+        kRestoreOptionName, kRegDword, {on ? std::uint8_t{1} : std::uint8_t{0}, 0, 0, 0}};
+    if (const auto failure = registry.SetValue(key, value)) {
+        RaiseSystemError(*failure);
+    }
+}
+
+} // namespace vevove

@@ -1,0 +1,194 @@
+// The options of the main window's system menu: "Start with Windows", the
+// Run value that starts Vevove minimized at log-on, and "Restore icons
+// automatically", which puts the saved icons back by itself when the display
+// returns to the stored resolution and when the desktop shell restarts.
+#include "harness/BroadcastCounter.h"
+#include "harness/IconPositionsKey.h"
+#include "harness/Input.h"
+#include "harness/ProgramFolder.h"
+#include "harness/Screen.h"
+#include "harness/SettingsFile.h"
+#include "harness/StandinDesktop.h"
+#include "harness/SyncClick.h"
+#include "harness/VevoveTest.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const char* kOptionsKey = "Software\\VUD\\Vevove";
+// The menu's last items, counted from its bottom.
+constexpr int kRestoreIconsAutomatically = 1;
+constexpr int kStartWithWindows = 2;
+// From the event to the icons back, at the most.
+constexpr Milliseconds kLongestRestore{10000};
+
+const std::vector<Icon> kIcons = {
+    {20, 10, "Recycle Bin"}, {20, 90, "Computer"}, {110, 10, "Notes.txt"}, {110, 90, "Report"}};
+const std::vector<Icon> kScrambled = {
+    {500, 40, "Recycle Bin"}, {500, 80, "Computer"}, {500, 120, "Notes.txt"}, {500, 160, "Report"}};
+
+std::optional<std::string> StringValue(const char* key, const char* name) {
+    char data[1024] = {};
+    DWORD size = sizeof data;
+    if (RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, data, &size) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return std::string(data);
+}
+
+std::optional<DWORD> DwordValue(const char* key, const char* name) {
+    DWORD data = 0;
+    DWORD size = sizeof data;
+    if (RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_DWORD, nullptr, &data, &size) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return data;
+}
+
+class OptionsTest : public VevoveTest {
+  protected:
+    void SetUp() override {
+        VevoveTest::SetUp();
+        Forget();
+        SetScreen(1024, 768);
+    }
+    void TearDown() override {
+        VevoveTest::TearDown();
+        desktop_.reset();
+        Forget();
+        SetScreen(1024, 768);
+    }
+    static void Forget() {
+        RemoveIconPositionsKey();
+        RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
+        HKEY run = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
+            RegDeleteValueA(run, "Vevove");
+            RegCloseKey(run);
+        }
+    }
+
+    void StartDesktop(const std::vector<Icon>& icons, bool announce = false) {
+        StandinDesktop::Options options{icons};
+        options.announce = announce;
+        desktop_.reset();
+        desktop_.emplace(options);
+    }
+    // The saved layout of kIcons, the option as asked, the icons scrambled.
+    void SaveThenScramble(bool restoreAutomatically) {
+        ClickAndWait(controls_.saveIcons);
+        ASSERT_EQ(SavedPositions().size(), kIcons.size());
+        if (restoreAutomatically) {
+            ChooseFromSystemMenu(mainWindow_, kRestoreIconsAutomatically);
+            ASSERT_TRUE(WaitUntil(
+                [] { return DwordValue(kOptionsKey, "RestoreIconsAutomatically") == 1u; }));
+        }
+        for (std::size_t item = 0; item < kScrambled.size(); ++item) {
+            desktop_->Move(static_cast<int>(item), kScrambled[item].x, kScrambled[item].y);
+        }
+        ASSERT_EQ(ToString(desktop_->Icons()), ToString(kScrambled));
+    }
+    // The icons back within the time allowed, and how long it took.
+    std::optional<Milliseconds> TimeUntilRestored() const {
+        const auto from = std::chrono::steady_clock::now();
+        if (!WaitUntil([&] { return ToString(desktop_->Icons()) == ToString(kIcons); },
+                       kLongestRestore)) {
+            return std::nullopt;
+        }
+        return std::chrono::duration_cast<Milliseconds>(std::chrono::steady_clock::now() - from);
+    }
+    void ExpectStillScrambled() const {
+        std::this_thread::sleep_for(kLongestRestore);
+        EXPECT_EQ(ToString(desktop_->Icons()), ToString(kScrambled));
+    }
+
+    std::optional<StandinDesktop> desktop_;
+};
+
+TEST_F(OptionsTest, StartWithWindowsWritesTheRunValueAndTakesItAway) {
+    Start();
+    ChooseFromSystemMenu(mainWindow_, kStartWithWindows);
+    const std::string expected = "\"" + FolderOfThisProgram() + "Vevove.exe\" /minimized";
+    EXPECT_TRUE(WaitUntil([&] { return StringValue(kRunKey, "Vevove") == expected; }))
+        << StringValue(kRunKey, "Vevove").value_or("(none)");
+    ChooseFromSystemMenu(mainWindow_, kStartWithWindows);
+    EXPECT_TRUE(WaitUntil([&] { return !StringValue(kRunKey, "Vevove"); }));
+    EXPECT_EQ(DwordValue(kOptionsKey, "RestoreIconsAutomatically"), std::nullopt);
+}
+
+// Each case: who brings the display back to the stored 1024 x 768 after a
+// game's 800 x 600, and whether the option is on.
+struct DisplayReturn {
+    const char* name;
+    bool autoRestore; // Vevove's own "Auto", else the test as another program
+    bool option;
+};
+
+class DisplayReturnTest : public OptionsTest,
+                          public ::testing::WithParamInterface<DisplayReturn> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Returns, DisplayReturnTest,
+    ::testing::Values(DisplayReturn{"ByAutoWithTheOption", true, true},
+                      DisplayReturn{"ByAnotherProgramWithTheOption", false, true},
+                      DisplayReturn{"ByAutoWithoutTheOption", true, false}),
+    [](const ::testing::TestParamInfo<DisplayReturn>& c) { return c.param.name; });
+
+TEST_P(DisplayReturnTest, IconsComeBackWhenTheDisplayReturnsToTheStoredResolution) {
+    WriteSettingsFile(GetParam().autoRestore ? "1024\r\n768\r\nauto\r\n"
+                                             : "1024\r\n768\r\nmanual\r\n");
+    StartDesktop(kIcons);
+    Start();
+    SaveThenScramble(GetParam().option);
+    SetScreen(800, 600);
+    if (GetParam().autoRestore) {
+        // The next tick puts it back: Vevove heard the change.
+        ASSERT_TRUE(WaitUntil([] { return ScreenIs(1024, 768); }, Milliseconds(7000)));
+    } else {
+        SetScreen(1024, 768);
+    }
+    if (!GetParam().option) {
+        ExpectStillScrambled();
+        return;
+    }
+    const std::optional<Milliseconds> took = TimeUntilRestored();
+    ASSERT_TRUE(took) << ToString(desktop_->Icons());
+    RecordProperty("ms_from_display_return_to_icons", static_cast<int>(took->count()));
+}
+
+// The option is read afresh by a new Vevove; a desktop shell that starts and
+// announces itself ("TaskbarCreated") with the icons elsewhere gets them
+// back. The option's value lies outside the layout's key.
+TEST_F(OptionsTest, IconsComeBackWhenTheShellRestartsAndTheOptionOutlivesVevove) {
+    StartDesktop(kIcons);
+    Start();
+    SaveThenScramble(true);
+    Start();
+    EXPECT_EQ(SavedPositions().size(), kIcons.size());
+    StartDesktop(kScrambled, true);
+    const std::optional<Milliseconds> took = TimeUntilRestored();
+    ASSERT_TRUE(took) << ToString(desktop_->Icons());
+    RecordProperty("ms_from_shell_start_to_icons", static_cast<int>(took->count()));
+}
+
+TEST_F(OptionsTest, WithoutTheOptionAShellRestartMovesNothing) {
+    StartDesktop(kIcons);
+    Start();
+    SaveThenScramble(false);
+    BroadcastCounter announcements(RegisterWindowMessageA("TaskbarCreated"));
+    StartDesktop(kScrambled, true);
+    ASSERT_TRUE(announcements.PumpUntil([&] { return announcements.count() > 0; }, kTimeout));
+    ExpectStillScrambled();
+}
+
+} // namespace
+} // namespace e2e
