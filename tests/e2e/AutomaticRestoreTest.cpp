@@ -7,6 +7,7 @@
 #include "harness/Input.h"
 #include "harness/ProgramFolder.h"
 #include "harness/Screen.h"
+#include "harness/ScreenPixels.h"
 #include "harness/SettingsFile.h"
 #include "harness/StandinDesktop.h"
 #include "harness/SyncClick.h"
@@ -52,6 +53,19 @@ std::optional<DWORD> DwordValue(const char* key, const char* name) {
         return std::nullopt;
     }
     return data;
+}
+
+// The dark pixels of the menu's left margin, where the check marks are drawn.
+int CheckMarkPixels(HWND menu) {
+    const ScreenPixels pixels(menu);
+    int dark = 0;
+    for (int y = 0; y < pixels.height(); ++y) {
+        for (int x = 2; x < 18 && x < pixels.width(); ++x) {
+            const COLORREF c = pixels.at(x, y);
+            dark += GetRValue(c) + GetGValue(c) + GetBValue(c) < 200 ? 1 : 0;
+        }
+    }
+    return dark;
 }
 
 class OptionsTest : public VevoveTest {
@@ -123,6 +137,33 @@ TEST_F(OptionsTest, StartWithWindowsWritesTheRunValueAndTakesItAway) {
     ChooseFromSystemMenu(mainWindow_, kStartWithWindows);
     EXPECT_TRUE(WaitUntil([&] { return !StringValue(kRunKey, "Vevove"); }));
     EXPECT_EQ(DwordValue(kOptionsKey, "RestoreIconsAutomatically"), std::nullopt);
+}
+
+// The marks are read when the menu opens: a Run value written by another
+// program shows too.
+TEST_F(OptionsTest, TheMenuMarksEachOptionWhileItIsOn) {
+    Start();
+    const int none = CheckMarkPixels(OpenSystemMenu(mainWindow_));
+    CloseMenu(mainWindow_);
+    HKEY run = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              &run, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(run, "Vevove", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2);
+    RegCloseKey(run);
+    const int one = CheckMarkPixels(OpenSystemMenu(mainWindow_));
+    CloseMenu(mainWindow_);
+    EXPECT_GT(one, none);
+    ChooseFromSystemMenu(mainWindow_, kRestoreIconsAutomatically);
+    ASSERT_TRUE(
+        WaitUntil([] { return DwordValue(kOptionsKey, "RestoreIconsAutomatically") == 1u; }));
+    const int two = CheckMarkPixels(OpenSystemMenu(mainWindow_));
+    CloseMenu(mainWindow_);
+    EXPECT_GT(two, one);
+    ChooseFromSystemMenu(mainWindow_, kStartWithWindows);
+    ASSERT_TRUE(WaitUntil([] { return !StringValue(kRunKey, "Vevove"); }));
+    EXPECT_LT(CheckMarkPixels(OpenSystemMenu(mainWindow_)), two);
+    CloseMenu(mainWindow_);
 }
 
 // Each case: who brings the display back to the stored 1024 x 768 after a

@@ -109,7 +109,7 @@ namespace {
 
 // The menu that the keyboard opens is a popup window of the menu class
 // ("#32768") in the window's process.
-bool MenuShowsFor(HWND window) {
+HWND MenuOf(HWND window) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     for (HWND menu = FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu != nullptr;
@@ -117,15 +117,21 @@ bool MenuShowsFor(HWND window) {
         DWORD menuProcess = 0;
         GetWindowThreadProcessId(menu, &menuProcess);
         if (menuProcess == processId && IsWindowVisible(menu)) {
-            return true;
+            return menu;
         }
     }
-    return false;
+    return nullptr;
+}
+
+void WaitUntilMenuCloses(HWND window) {
+    if (!WaitUntil([&] { return MenuOf(window) == nullptr; })) {
+        throw std::runtime_error("the system menu did not close");
+    }
 }
 
 } // namespace
 
-void ChooseFromSystemMenu(HWND window, int fromTheBottom) {
+HWND OpenSystemMenu(HWND window) {
     SetForegroundWindow(window);
     if (!WaitUntil([&] { return HasFocusIn(window); })) {
         throw std::runtime_error("the window did not take the keyboard");
@@ -133,16 +139,26 @@ void ChooseFromSystemMenu(HWND window, int fromTheBottom) {
     SendKey(VK_MENU, false);
     PressKeyOnKeyboard(VK_SPACE);
     SendKey(VK_MENU, true);
-    if (!WaitUntil([&] { return MenuShowsFor(window); })) {
+    HWND menu = nullptr;
+    if (!WaitUntil([&] { return (menu = MenuOf(window)) != nullptr; })) {
         throw std::runtime_error("the system menu did not open");
     }
+    return menu;
+}
+
+void CloseMenu(HWND window) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, WM_CANCELMODE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    WaitUntilMenuCloses(window);
+}
+
+void ChooseFromSystemMenu(HWND window, int fromTheBottom) {
+    OpenSystemMenu(window);
     for (int step = 0; step < fromTheBottom; ++step) {
         PressKeyOnKeyboard(VK_UP);
     }
     PressKeyOnKeyboard(VK_RETURN);
-    if (!WaitUntil([&] { return !MenuShowsFor(window); })) {
-        throw std::runtime_error("the system menu did not close");
-    }
+    WaitUntilMenuCloses(window);
 }
 
 } // namespace e2e

@@ -44,6 +44,10 @@ void SystemCommandAndWait(HWND window, WPARAM command);
 // `fromTheBottom` items up (1: the last item), Enter chooses. Throws when the
 // menu does not open or close in time.
 void ChooseFromSystemMenu(HWND window, int fromTheBottom);
+// The system menu opened as above, its popup window; closed again without a
+// choice, as a click elsewhere closes it (WM_CANCELMODE).
+HWND OpenSystemMenu(HWND window);
+void CloseMenu(HWND window);
 
 // Keys typed on the keyboard: they go to whichever window has the keyboard
 // focus. Letters and digits only.
