@@ -18,8 +18,9 @@ class Display {
     virtual ScreenSize CurrentSize() = 0;
 
     // Switches the default display to width x height, recorded as the user's
-    // setting; every other field of the mode is left to the driver. True when
-    // the change was made.
+    // setting. When the display offers that size at the colour depth and
+    // refresh rate in force, the mode keeps both; otherwise every other field
+    // of the mode is left to the driver. True when the change was made.
     virtual bool ChangeMode(std::uint32_t width, std::uint32_t height) = 0;
 };
 

@@ -1,10 +1,50 @@
 #include "Win32Display.h"
 
+#include "DisplayModes.h"
+
 #include <windows.h>
+
+#include <optional>
+#include <vector>
 
 namespace vevove {
 
 static_assert(sizeof(DEVMODEA) == 156, "the display-settings record of the published layout");
+
+namespace {
+
+DEVMODEA EmptyRecord() {
+    DEVMODEA record = {};
+    record.dmSize = sizeof record;
+    record.dmDriverExtra = 0;
+    return record;
+}
+
+DisplayMode ModeOf(const DEVMODEA& record) {
+    return {record.dmPelsWidth, record.dmPelsHeight, record.dmBitsPerPel,
+            record.dmDisplayFrequency};
+}
+
+// The offered mode of that size with the colour depth and refresh rate in
+// force, if the display has one.
+std::optional<DisplayMode> ModeKeepingRateOf(std::uint32_t width, std::uint32_t height) {
+    DEVMODEA record = EmptyRecord();
+    if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &record)) {
+        return std::nullopt;
+    }
+    const DisplayMode current = ModeOf(record);
+    std::vector<DisplayMode> offered;
+    for (DWORD number = 0;; ++number) {
+        record = EmptyRecord();
+        if (!EnumDisplaySettingsA(nullptr, number, &record)) {
+            break;
+        }
+        offered.push_back(ModeOf(record));
+    }
+    return ModeKeepingRate(current, offered, width, height);
+}
+
+} // namespace
 
 ScreenSize Win32Display::CurrentSize() {
     ScreenSize size;
@@ -13,13 +53,21 @@ ScreenSize Win32Display::CurrentSize() {
     return size;
 }
 
-// Requests only width and height: the rest of the record comes from the
-// driver's first mode (number 0, not the current-settings selector), and the
-// fields mask says that it is not part of the request.
+// When the display offers the new size at the colour depth and refresh rate
+// in force, asks for exactly that mode, so that a 144 Hz screen stays at
+// 144 Hz. Otherwise requests only width and height: the rest of the record
+// comes from the driver's first mode (number 0, not the current-settings
+// selector), and the fields mask says that it is not part of the request.
 bool Win32Display::ChangeMode(std::uint32_t width, std::uint32_t height) {
-    DEVMODEA mode = {};
-    mode.dmSize = sizeof mode;
-    mode.dmDriverExtra = 0;
+    DEVMODEA mode = EmptyRecord();
+    if (const std::optional<DisplayMode> kept = ModeKeepingRateOf(width, height)) {
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL | DM_DISPLAYFREQUENCY;
+        mode.dmPelsWidth = kept->width;
+        mode.dmPelsHeight = kept->height;
+        mode.dmBitsPerPel = kept->bitsPerPixel;
+        mode.dmDisplayFrequency = kept->frequency;
+        return ChangeDisplaySettingsA(&mode, CDS_UPDATEREGISTRY) == DISP_CHANGE_SUCCESSFUL;
+    }
     if (!EnumDisplaySettingsA(nullptr, 0, &mode)) {
         return false;
     }
