@@ -10,7 +10,9 @@
 # Unicode one whose texts the shell view supplies on request, as on a real
 # desktop. Then soaks of save/restore cycles on 50 icons, through the list
 # view and through the folder view, after which neither the stand-in's nor
-# Vevove's private bytes and handle count may have grown.
+# Vevove's private bytes and handle count may have grown. Last, "Restore
+# icons automatically" on 50 icons: from the display's return to the stored
+# resolution to the icons back, against a "Restore Icons" click.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -43,11 +45,16 @@ bench() {
         "$(wine_path "$work")" "$cycles" "$soak_icons" "$@" |
         tr -d '\r' | sed "s/^/$kind /"
 }
+automatic() {
+    wine_desktop vevove-bench-icons 600 "$(wine_path "$bin/IconsBench.exe")" --automatic \
+        "$(wine_path "$bin/Vevove.exe")" "$(wine_path "$bin/StandinShell.exe")" \
+        "$(wine_path "$work")" | tr -d '\r' | sed "s/^/ansi /"
+}
 output=$(bench folder-view "$soak_cycles" "${folder_view_counts[@]}" &&
-    bench ansi "$soak_cycles" "${counts[@]}" && bench unicode 0 "${counts[@]}")
+    bench ansi "$soak_cycles" "${counts[@]}" && bench unicode 0 "${counts[@]}" && automatic)
 
 if ! grep -q '^ansi soak vevove ' <<<"$output" || ! grep -q '^folder-view soak vevove ' <<<"$output" ||
-    ! grep -q '^unicode icons 5000 ' <<<"$output"; then
+    ! grep -q '^unicode icons 5000 ' <<<"$output" || ! grep -q '^ansi automatic ' <<<"$output"; then
     echo "The icon benchmark did not finish: $output" >&2
     exit 1
 fi
@@ -71,6 +78,11 @@ $2 == "icons" {
     printf row, list ", " n " icons: ratio save / floor", sprintf("%.2f", save / floor), goal_save
     printf row, list ", " n " icons: restore, us per icon", sprintf("%.0f", restore), ""
     printf row, list ", " n " icons: ratio restore / floor", sprintf("%.2f", restore / floor), goal_restore
+}
+$2 == "automatic" {
+    printf row, "Automatic restore, " $4 " icons: display back to icons back, ms (median of 5)", $6, "<= 10000"
+    printf row, "Automatic restore, " $4 " icons: \"Restore Icons\" click, ms (median of 5)", $8, ""
+    printf row, "Automatic restore, " $4 " icons: ratio automatic / click", sprintf("%.1f", $6 / $8), ""
 }
 $2 == "soak" && ($3 == "standin" || $3 == "vevove") {
     name = ($3 == "standin" ? "stand-in" : "Vevove") ($1 == "folder-view" ? ", folder view" : ", list view")

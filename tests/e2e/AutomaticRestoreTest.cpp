@@ -111,14 +111,10 @@ class OptionsTest : public VevoveTest {
         }
         ASSERT_EQ(ToString(desktop_->Icons()), ToString(kScrambled));
     }
-    // The icons back within the time allowed, and how long it took.
-    std::optional<Milliseconds> TimeUntilRestored() const {
-        const auto from = std::chrono::steady_clock::now();
-        if (!WaitUntil([&] { return ToString(desktop_->Icons()) == ToString(kIcons); },
-                       kLongestRestore)) {
-            return std::nullopt;
-        }
-        return std::chrono::duration_cast<Milliseconds>(std::chrono::steady_clock::now() - from);
+    // The icons back within the time allowed.
+    bool RestoredInTime() const {
+        return WaitUntil([&] { return ToString(desktop_->Icons()) == ToString(kIcons); },
+                         kLongestRestore);
     }
     void ExpectStillScrambled() const {
         std::this_thread::sleep_for(kLongestRestore);
@@ -201,9 +197,7 @@ TEST_P(DisplayReturnTest, IconsComeBackWhenTheDisplayReturnsToTheStoredResolutio
         ExpectStillScrambled();
         return;
     }
-    const std::optional<Milliseconds> took = TimeUntilRestored();
-    ASSERT_TRUE(took) << ToString(desktop_->Icons());
-    RecordProperty("ms_from_display_return_to_icons", static_cast<int>(took->count()));
+    EXPECT_TRUE(RestoredInTime()) << ToString(desktop_->Icons());
 }
 
 // The option is read afresh by a new Vevove; a desktop shell that starts and
@@ -216,9 +210,7 @@ TEST_F(OptionsTest, IconsComeBackWhenTheShellRestartsAndTheOptionOutlivesVevove)
     Start();
     EXPECT_EQ(SavedPositions().size(), kIcons.size());
     StartDesktop(kScrambled, true);
-    const std::optional<Milliseconds> took = TimeUntilRestored();
-    ASSERT_TRUE(took) << ToString(desktop_->Icons());
-    RecordProperty("ms_from_shell_start_to_icons", static_cast<int>(took->count()));
+    EXPECT_TRUE(RestoredInTime()) << ToString(desktop_->Icons());
 }
 
 TEST_F(OptionsTest, WithoutTheOptionAShellRestartMovesNothing) {

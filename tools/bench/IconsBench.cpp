@@ -10,11 +10,18 @@
 // yardstick).
 //
 //   IconsBench [--unicode | --folder-view] VEVOVE STANDIN FOLDER SOAK-CYCLES SOAK-ICONS N...
+//   IconsBench --automatic VEVOVE STANDIN FOLDER
 //
 // prints "icons N floor_us F save_us S restore_us R" per N and
 // "soak PROCESS private_before B private_after A handles_before H handles_after K".
+// With --automatic it times "Restore icons automatically" instead: from the
+// moment another program puts the display back to the stored resolution to
+// the moment the stand-in's icons are all back, against a "Restore Icons"
+// click on the same icons, each the median of five, and prints
+// "automatic icons N display_return_ms D restore_click_ms C".
 #include "LaunchedProgram.h"
 #include "StandinClass.h"
+#include "StandinCommands.h"
 
 #include <commctrl.h>
 #include <psapi.h>
@@ -25,6 +32,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,6 +40,8 @@
 namespace {
 
 constexpr char kKey[] = "Software\\VUD\\Rovaraz Urov Adivuded Evare";
+constexpr char kOptionsKey[] = "Software\\VUD\\Vevove";
+constexpr char kSettingsFile[] = "C:\\ProgramData\\ScrDef.ini";
 constexpr DWORD kSettleMs = 1500;
 
 enum class Desktop { Ansi, Unicode, FolderView };
@@ -62,8 +72,12 @@ std::string WriteIcons(const std::string& folder, int count) {
 
 class Standin {
   public:
-    Standin(const std::string& program, const std::string& icons, Desktop kind) {
+    Standin(const std::string& program, const std::string& icons, Desktop kind,
+            const std::string& report = "") {
         std::string commandLine = "\"" + program + "\" \"" + icons + "\"";
+        if (!report.empty()) {
+            commandLine += " --report \"" + report + "\"";
+        }
         if (kind == Desktop::Unicode) {
             commandLine += " --unicode";
         } else if (kind == Desktop::FolderView) {
@@ -103,6 +117,19 @@ class Standin {
 
     HWND listView() const { return listView_; }
     HANDLE process() const { return info_.hProcess; }
+    // The report of the icons' places (--report), as the stand-in writes it.
+    std::string Report(const std::string& report) const {
+        SendMessageA(GetAncestor(listView_, GA_ROOT), kStandinWriteReport, 0, 0);
+        std::ifstream file(report, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    // Every icon to the right, one below the other, as a display change does.
+    void Scramble(int count) const {
+        for (int i = 0; i < count; ++i) {
+            SendMessageA(GetAncestor(listView_, GA_ROOT), kStandinMoveIcon, i,
+                         MAKELPARAM(600 + 20 * (i % 2), 10 + 8 * i));
+        }
+    }
 
   private:
     PROCESS_INFORMATION info_{};
@@ -252,17 +279,89 @@ void Soak(const Paths& paths, int cycles, int count) {
     program.close(10000);
 }
 
+void SetScreen(DWORD width, DWORD height) {
+    DEVMODEA mode = {};
+    mode.dmSize = sizeof mode;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    mode.dmPelsWidth = width;
+    mode.dmPelsHeight = height;
+    if (ChangeDisplaySettingsA(&mode, 0) != DISP_CHANGE_SUCCESSFUL) {
+        throw std::runtime_error("the display refused a mode");
+    }
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// Vevove with the option on and 1024 x 768 stored; the display goes to
+// 800 x 600 and back, as after a game, while the icons stand elsewhere.
+void MeasureAutomaticRestore(const Paths& paths, int count) {
+    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    HKEY options = nullptr;
+    const DWORD on = 1;
+    RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &options,
+                    nullptr);
+    RegSetValueExA(options, "RestoreIconsAutomatically", 0, REG_DWORD,
+                   reinterpret_cast<const BYTE*>(&on), sizeof on);
+    RegCloseKey(options);
+    WriteFile(kSettingsFile, "1024\r\n768\r\nmanual\r\n");
+    const std::string report = paths.folder + "\\report.txt";
+    Standin desktop(paths.standin, WriteIcons(paths.folder, count), paths.kind, report);
+    LaunchedProgram program(paths.vevove);
+    HWND main = program.waitForWindow(30000, "Vevove");
+    ClickAndWait(Button(main, "Save Icons"));
+    const std::string saved = desktop.Report(report);
+    std::vector<double> automatic;
+    std::vector<double> click;
+    for (int round = 0; round < 5; ++round) {
+        desktop.Scramble(count);
+        Sleep(kSettleMs);
+        click.push_back(TimeUs([&] { ClickAndWait(Button(main, "Restore Icons")); }) / 1000);
+        desktop.Scramble(count);
+        Sleep(kSettleMs);
+        SetScreen(800, 600);
+        SetScreen(1024, 768);
+        const double back = NowUs();
+        while (desktop.Report(report) != saved && NowUs() - back < 15e6) {
+            Sleep(10);
+        }
+        automatic.push_back((NowUs() - back) / 1000);
+    }
+    std::printf("automatic icons %d display_return_ms %.0f restore_click_ms %.1f\n", count,
+                Median(automatic), Median(click));
+    std::fflush(stdout);
+    program.close(10000);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
+    DeleteFileA(kSettingsFile);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "--automatic" && argc == 5) {
+        try {
+            MeasureAutomaticRestore({argv[2], argv[3], argv[4], Desktop::Ansi}, 50);
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "IconsBench: %s\n", error.what());
+            return 1;
+        }
+        return 0;
+    }
     const Desktop kind = mode == "--unicode"       ? Desktop::Unicode
                          : mode == "--folder-view" ? Desktop::FolderView
                                                    : Desktop::Ansi;
     const int first = kind == Desktop::Ansi ? 1 : 2;
     if (argc < first + 6) {
         std::fprintf(stderr, "usage: IconsBench [--unicode | --folder-view] VEVOVE STANDIN FOLDER "
-                             "SOAK-CYCLES SOAK-ICONS N...\n");
+                             "SOAK-CYCLES SOAK-ICONS N...\n"
+                             "       IconsBench --automatic VEVOVE STANDIN FOLDER\n");
         return 2;
     }
     const Paths paths{argv[first], argv[first + 1], argv[first + 2], kind};
