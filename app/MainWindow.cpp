@@ -81,8 +81,9 @@ MainWindow::MainWindow(Application& application, SettingsStorage& storage, Displ
     AddOptionsToSystemMenu();
     displaySize_ = display.CurrentSize();
     // Broadcast by the shell when its taskbar is created: the desktop has been
-    // built anew.
+    // built anew. It also reaches a Vevove run as administrator.
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    ChangeWindowMessageFilterEx(handle(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
     if (SetTimer(handle(), IDT_CHECK_TIMER, kCheckInterval, nullptr) == 0) {
         throw Error(ErrorKind::Timer, kTimerRefusedText);
     }
