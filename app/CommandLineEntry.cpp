@@ -4,15 +4,10 @@
 #include "CommandLine.h"
 #include "CommandLineRun.h"
 #include "Console.h"
-#include "ScopeGuard.h"
-#include "Win32DesktopIcons.h"
-#include "Win32Display.h"
-#include "Win32IconRegistry.h"
-#include "Win32SettingsStorage.h"
+#include "Win32Platform.h"
 
 #include <windows.h>
 
-#include <objbase.h>
 #include <shellapi.h>
 
 #include <memory>
@@ -41,21 +36,12 @@ std::vector<std::string> ArgumentsInUtf8() {
     return converted;
 }
 
-// The special-folder lookup of the settings file runs in the same COM
-// apartment as in the window's run.
+// The same Win32 side as the window's run, the settings folder's lookup in
+// the same kind of COM apartment.
 int RunWithoutWindow(const CommandLine& line) {
-    const bool comInitialized = SUCCEEDED(CoInitialize(nullptr));
-    const ScopeGuard uninitializeCom([comInitialized] {
-        if (comInitialized) {
-            CoUninitialize();
-        }
-    });
-    Win32SettingsStorage storage;
-    Win32Display display;
-    Win32DesktopIcons desktopIcons;
-    Win32IconRegistry registry;
-    Desktop desktop{desktopIcons, registry};
-    CommandTargets targets{storage, display, desktop};
+    Win32Platform platform;
+    Desktop desktop = platform.desktop();
+    CommandTargets targets{platform.storage, platform.display, desktop};
     ConsoleOutput output;
     return RunCommandLine(line, targets, output);
 }

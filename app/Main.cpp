@@ -10,14 +10,9 @@
 #include "MoreSoftwareWindow.h"
 #include "OneWindowProgram.h"
 #include "ScopeGuard.h"
-#include "Win32DesktopIcons.h"
-#include "Win32Display.h"
-#include "Win32IconRegistry.h"
-#include "Win32SettingsStorage.h"
+#include "Win32Platform.h"
 
 #include <windows.h>
-
-#include <objbase.h>
 
 #include <memory>
 
@@ -70,25 +65,16 @@ int RunProgram(int showCommand) {
     if (start.outcome == WindowProgramStart::Outcome::NoAnswer) {
         return 1;
     }
-    Win32SettingsStorage storage;
-    Win32Display display;
-    Win32DesktopIcons desktopIcons;
-    Win32IconRegistry registry;
+    Win32Platform platform;
     Application application(ApplicationTitle(ModuleFileName(), SystemLowerCase));
     const ScopeGuard unmark([&application] { UnmarkWindowProgram(application.handle()); });
-    const bool comInitialized = SUCCEEDED(CoInitialize(nullptr));
-    const ScopeGuard uninitializeCom([comInitialized] {
-        if (comInitialized) {
-            CoUninitialize();
-        }
-    });
     // Created in this order; the first is the main form.
     std::unique_ptr<MainWindow> mainWindow;
     std::unique_ptr<MoreSoftwareWindow> moreSoftwareWindow;
     std::unique_ptr<HelpWindow> helpWindow;
     try {
-        mainWindow = std::make_unique<MainWindow>(application, storage, display,
-                                                  Desktop{desktopIcons, registry});
+        mainWindow = std::make_unique<MainWindow>(application, platform.storage, platform.display,
+                                                  platform.desktop());
         application.AddForm(*mainWindow);
         moreSoftwareWindow = std::make_unique<MoreSoftwareWindow>(application);
         application.AddForm(*moreSoftwareWindow);

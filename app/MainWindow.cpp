@@ -25,7 +25,7 @@ constexpr DWORD kLabel = WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
 const ControlLayout kControls[] = {
     {IDC_WIDTH, "Edit", "", kEdit, WS_EX_CLIENTEDGE, 75, 45, 50, 21},
     {IDC_HEIGHT, "Edit", "", kEdit, WS_EX_CLIENTEDGE, 145, 46, 50, 21},
-    {IDC_SETTINGS_LINES, "Edit", "", kHiddenMultiLineEdit, WS_EX_CLIENTEDGE, 64, 133, 137, 33},
+    {IDC_HIDDEN_EDIT, "Edit", "", kHiddenMultiLineEdit, WS_EX_CLIENTEDGE, 64, 133, 137, 33},
     {IDC_RESTORE_RESOLUTION, "Button", "Restore resolution", kButton, 0, 60, 80, 150, 30},
     {IDC_SAVE_RESOLUTION, "Button", "Save resolution", kButton, 0, 60, 111, 150, 30},
     {IDC_AUTO, "Button", "Auto", kCheckBox, 0, 127, 17, 57, 17},
@@ -148,7 +148,7 @@ void MainWindow::SetOtherWindows(Form& help, Form& moreSoftware) {
 void MainWindow::AboutToShow() {
     if (!settingsLoaded_) {
         settingsLoaded_ = true;
-        OnShow(resolution_);
+        LoadSettingsAndCheckScreen(resolution_);
     }
 }
 
@@ -204,7 +204,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_TIMER:
         if (wParam == IDT_CHECK_TIMER) {
-            OnTick(resolution_);
+            CheckScreen(resolution_);
             return 0;
         }
         if (wParam == IDT_ICON_RESTORE_TIMER) {

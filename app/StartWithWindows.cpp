@@ -1,20 +1,10 @@
 #include "StartWithWindows.h"
 
-#include "Errors.h"
-#include "ScopeGuard.h"
-
-#include <algorithm>
 #include <vector>
 
 namespace vevove {
 
 namespace {
-
-void Check(const std::optional<SystemFailure>& failure) {
-    if (failure) {
-        RaiseSystemError(*failure);
-    }
-}
 
 // REG_SZ data: the UTF-16 units in little-endian order, with their end mark.
 std::vector<std::uint8_t> StringData(const std::u16string& text) {
@@ -33,29 +23,18 @@ std::u16string StartCommand(const std::u16string& programPath) {
 }
 
 bool StartsWithWindows(IconRegistry& registry) {
-    RegistryKeyId key = 0;
-    if (!registry.OpenKey(kRunKey, key)) {
-        return false;
-    }
-    const ScopeGuard closeKey([&] { registry.CloseKey(key); });
-    const std::vector<RegistryValue> values = registry.Values(key);
-    const std::u16string form = registry.ValueNameForm(kRunValueName);
-    return std::any_of(values.begin(), values.end(), [&](const RegistryValue& value) {
-        return registry.ValueNameForm(value.name) == form;
-    });
+    return RegistryKey::Open(registry, kRunKey).Holds(kRunValueName);
 }
 
 void SetStartsWithWindows(IconRegistry& registry, bool on, const std::u16string& programPath) {
     if (!on && !StartsWithWindows(registry)) {
         return;
     }
-    RegistryKeyId key = 0;
-    Check(registry.CreateKey(kRunKey, key));
-    const ScopeGuard closeKey([&] { registry.CloseKey(key); });
+    const RegistryKey run = RegistryKey::Create(registry, kRunKey);
     if (on) {
-        Check(registry.SetValue(key, {kRunValueName, kRegSz, StringData(StartCommand(programPath))}));
+        run.Set({kRunValueName, kRegSz, StringData(StartCommand(programPath))});
     } else {
-        Check(registry.DeleteValue(key, kRunValueName));
+        run.Delete(kRunValueName);
     }
 }
 

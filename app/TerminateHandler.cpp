@@ -9,6 +9,7 @@
 
 namespace __gnu_cxx {
 
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the runtime's own name, replaced on purpose
 void __verbose_terminate_handler() {
     std::abort();
 }

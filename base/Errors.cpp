@@ -52,4 +52,10 @@ void RaiseSystemError(const SystemFailure& failure) {
                 failure.code);
 }
 
+void RaiseIfFailed(const std::optional<SystemFailure>& failure) {
+    if (failure) {
+        RaiseSystemError(*failure);
+    }
+}
+
 } // namespace vevove

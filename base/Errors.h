@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -50,5 +51,7 @@ std::string TrimmedSystemText(std::string text);
 // Throws the system error made from a failure: "Systemfehler.  Code: N." and
 // the description, or the text for a failure without a code.
 [[noreturn]] void RaiseSystemError(const SystemFailure& failure);
+// The same for a call that reports its failure, if any.
+void RaiseIfFailed(const std::optional<SystemFailure>& failure);
 
 } // namespace vevove

@@ -1,7 +1,6 @@
 #include "AutomaticRestore.h"
 
 #include "Errors.h"
-#include "ScopeGuard.h"
 
 #include <algorithm>
 #include <memory>
@@ -61,12 +60,7 @@ bool ContinueAutomaticRestore(AutomaticRestore& restore, Desktop& desktop, TickC
 }
 
 bool RestoresIconsAutomatically(IconRegistry& registry) {
-    RegistryKeyId key = 0;
-    if (!registry.OpenKey(kOptionsKey, key)) {
-        return false;
-    }
-    const ScopeGuard closeKey([&] { registry.CloseKey(key); });
-    const std::vector<RegistryValue> values = registry.Values(key);
+    const std::vector<RegistryValue> values = RegistryKey::Open(registry, kOptionsKey).Values();
     const std::u16string form = registry.ValueNameForm(kRestoreOptionName);
     return std::any_of(values.begin(), values.end(), [&](const RegistryValue& value) {
         return registry.ValueNameForm(value.name) == form && value.type == kRegDword &&
@@ -76,16 +70,9 @@ bool RestoresIconsAutomatically(IconRegistry& registry) {
 }
 
 void SetRestoresIconsAutomatically(IconRegistry& registry, bool on) {
-    RegistryKeyId key = 0;
-    if (const auto failure = registry.CreateKey(kOptionsKey, key)) {
-        RaiseSystemError(*failure);
-    }
-    const ScopeGuard closeKey([&] { registry.CloseKey(key); });
-    const RegistryValue value{
-        kRestoreOptionName, kRegDword, {on ? std::uint8_t{1} : std::uint8_t{0}, 0, 0, 0}};
-    if (const auto failure = registry.SetValue(key, value)) {
-        RaiseSystemError(*failure);
-    }
+    const std::uint8_t flag = on ? 1 : 0;
+    RegistryKey::Create(registry, kOptionsKey)
+        .Set({kRestoreOptionName, kRegDword, {flag, 0, 0, 0}});
 }
 
 } // namespace vevove

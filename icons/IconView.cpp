@@ -43,9 +43,7 @@ std::unique_ptr<DesktopIconView> OpenIconView(DesktopIcons& icons, bool& found) 
 
 std::string MatchKeyOf(DesktopIcons& icons, const std::u16string& name) {
     std::string key;
-    if (const auto failure = icons.MatchKey(name, key)) {
-        RaiseSystemError(*failure);
-    }
+    RaiseIfFailed(icons.MatchKey(name, key));
     return key;
 }
 

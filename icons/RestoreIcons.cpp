@@ -2,7 +2,6 @@
 #include "IconCommands.h"
 #include "IconPositionsKey.h"
 #include "IconView.h"
-#include "ScopeGuard.h"
 
 #include <map>
 #include <string>
@@ -22,13 +21,9 @@ struct SavedPosition {
 
 // Only 8-byte REG_BINARY values are saved positions, in enumeration order.
 std::vector<SavedPosition> ReadSavedPositions(Desktop& desktop) {
-    RegistryKeyId key = 0;
-    if (!desktop.registry.OpenKey(kIconPositionsKey, key)) {
-        return {};
-    }
-    const ScopeGuard closeKey([&] { desktop.registry.CloseKey(key); });
     std::vector<SavedPosition> saved;
-    for (const RegistryValue& value : desktop.registry.Values(key)) {
+    for (const RegistryValue& value :
+         RegistryKey::Open(desktop.registry, kIconPositionsKey).Values()) {
         if (value.type == kRegBinary && value.data.size() == kIconPositionSize) {
             const std::uint8_t* point = value.data.data();
             saved.push_back({MatchKeyOf(desktop.icons, value.name), LittleEndian32(point),
@@ -137,6 +132,7 @@ bool RestoreIcons(Desktop& desktop) {
     std::vector<DesktopIcon> icons;
     Check(view->Icons(IconParts::Labels, icons));
     std::vector<std::string> labelKeys;
+    labelKeys.reserve(icons.size());
     for (const DesktopIcon& icon : icons) {
         labelKeys.push_back(MatchKeyOf(desktop.icons, icon.label.substr(0, kLongestSavedLabel)));
     }

@@ -3,7 +3,6 @@
 #include "IconCommands.h"
 #include "IconPositionsKey.h"
 #include "IconView.h"
-#include "ScopeGuard.h"
 
 #include <string>
 #include <unordered_map>
@@ -12,12 +11,6 @@
 namespace vevove {
 
 namespace {
-
-void Check(const std::optional<SystemFailure>& failure) {
-    if (failure) {
-        RaiseSystemError(*failure);
-    }
-}
 
 // Values by the form in which the registry compares their names: where each
 // lies in its list.
@@ -53,7 +46,7 @@ std::vector<std::u16string> ValueNames(IconRegistry& registry, DesktopIconView& 
         return names;
     }
     std::vector<std::u16string> fileNames;
-    vevove::Check(view.FileNames(shared, fileNames));
+    Check(view.FileNames(shared, fileNames));
     for (std::size_t at = 0; at < shared.size() && at < fileNames.size(); ++at) {
         if (!fileNames[at].empty()) {
             names[shared[at]] = fileNames[at];
@@ -86,22 +79,20 @@ std::vector<RegistryValue> NewLayout(IconRegistry& registry, const std::vector<D
 // leaves it no emptier. A value that already holds its position is left as it
 // is, so that saving a layout unchanged writes nothing.
 void StoreLayout(IconRegistry& registry, const std::vector<RegistryValue>& layout) {
-    RegistryKeyId key = 0;
-    Check(registry.CreateKey(kIconPositionsKey, key));
-    const ScopeGuard closeKey([&] { registry.CloseKey(key); });
-    const std::vector<RegistryValue> held = registry.Values(key);
+    const RegistryKey key = RegistryKey::Create(registry, kIconPositionsKey);
+    const std::vector<RegistryValue> held = key.Values();
     const ValuesByForm heldByForm = IndexByForm(registry, held);
     for (const RegistryValue& value : layout) {
         const auto found = heldByForm.find(registry.ValueNameForm(value.name));
         if (found == heldByForm.end() || held[found->second].type != value.type ||
             held[found->second].data != value.data) {
-            Check(registry.SetValue(key, value));
+            key.Set(value);
         }
     }
     const ValuesByForm layoutByForm = IndexByForm(registry, layout);
     for (const RegistryValue& value : held) {
         if (layoutByForm.count(registry.ValueNameForm(value.name)) == 0) {
-            Check(registry.DeleteValue(key, value.name));
+            key.Delete(value.name);
         }
     }
 }
@@ -117,7 +108,7 @@ bool SaveIcons(Desktop& desktop) {
         return found;
     }
     std::vector<DesktopIcon> icons;
-    vevove::Check(view->Icons(IconParts::LabelsAndPositions, icons));
+    Check(view->Icons(IconParts::LabelsAndPositions, icons));
     const std::vector<std::u16string> names = ValueNames(desktop.registry, *view, icons);
     StoreLayout(desktop.registry, NewLayout(desktop.registry, icons, names));
     return true;

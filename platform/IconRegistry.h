@@ -47,4 +47,37 @@ class IconRegistry {
     virtual std::u16string ValueNameForm(const std::u16string& name) = 0;
 };
 
+// An open key, closed however the scope that opened it is left. Failures
+// that the commands report raise the system error.
+class RegistryKey {
+  public:
+    // Opens the key, creating it where it is missing, for reading and writing.
+    static RegistryKey Create(IconRegistry& registry, const std::string& path);
+    // Opens an existing key for reading; a key that is not open where there
+    // is none.
+    static RegistryKey Open(IconRegistry& registry, const std::string& path);
+
+    ~RegistryKey();
+    RegistryKey(RegistryKey&& other) noexcept;
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    RegistryKey& operator=(RegistryKey&&) = delete;
+
+    bool isOpen() const { return id_ != 0; }
+    // Every value, in the registry's enumeration order; none for a key that
+    // is not open.
+    std::vector<RegistryValue> Values() const;
+    // Whether a value of that name is there, as the registry compares names.
+    bool Holds(const std::u16string& name) const;
+    void Set(const RegistryValue& value) const;
+    // A missing value is no failure.
+    void Delete(const std::u16string& name) const;
+
+  private:
+    RegistryKey(IconRegistry& registry, RegistryKeyId id) : registry_(&registry), id_(id) {}
+
+    IconRegistry* registry_;
+    RegistryKeyId id_;
+};
+
 } // namespace vevove

@@ -5,7 +5,9 @@
 
 #include <array>
 #include <cstdint>
+#include <new>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace vevove {
@@ -29,6 +31,18 @@ bool ReadSizeLine(const std::string& line, std::optional<std::string>& text,
     return true;
 }
 
+// A file too large to hold in memory ends the load as one that cannot be read
+// does; nothing else that loading calls raises.
+bool ReadSettingsFile(SettingsStorage& storage, const std::string& path, std::string& bytes) {
+    try {
+        return !storage.ReadAll(path, bytes);
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const std::length_error&) {
+        return false;
+    }
+}
+
 } // namespace
 
 SizeLines ReadSizeLines(const std::array<std::string, 3>& lines) {
@@ -44,30 +58,25 @@ SizeLines ReadSizeLines(const std::array<std::string, 3>& lines) {
 void LoadSettings(Resolution& resolution) {
     ResolutionState& state = resolution.state;
     ResolutionBoxes& boxes = resolution.boxes;
-    try {
-        state.settingsPath = resolution.storage.CommonDataFolder() + "\\" + kSettingsFileName;
-        if (!resolution.storage.IsLoadableFile(state.settingsPath)) {
-            return;
-        }
-        std::string bytes;
-        if (resolution.storage.ReadAll(state.settingsPath, bytes)) {
-            return;
-        }
-        const std::array<std::string, 3> lines = SplitSettingsLines(bytes);
-        if (lines[2] == "auto") {
-            boxes.CheckAuto();
-        }
-        const SizeLines size = ReadSizeLines(lines);
-        if (size.widthText) {
-            boxes.SetWidthText(*size.widthText);
-        }
-        state.savedWidth = size.width.value_or(state.savedWidth);
-        if (size.heightText) {
-            boxes.SetHeightText(*size.heightText);
-        }
-        state.savedHeight = size.height.value_or(state.savedHeight);
-    } catch (...) {
+    state.settingsPath = resolution.storage.CommonDataFolder() + "\\" + kSettingsFileName;
+    std::string bytes;
+    if (!resolution.storage.IsLoadableFile(state.settingsPath) ||
+        !ReadSettingsFile(resolution.storage, state.settingsPath, bytes)) {
+        return;
     }
+    const std::array<std::string, 3> lines = SplitSettingsLines(bytes);
+    if (lines[2] == "auto") {
+        boxes.CheckAuto();
+    }
+    const SizeLines size = ReadSizeLines(lines);
+    if (size.widthText) {
+        boxes.SetWidthText(*size.widthText);
+    }
+    state.savedWidth = size.width.value_or(state.savedWidth);
+    if (size.heightText) {
+        boxes.SetHeightText(*size.heightText);
+    }
+    state.savedHeight = size.height.value_or(state.savedHeight);
 }
 
 } // namespace vevove

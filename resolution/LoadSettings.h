@@ -27,7 +27,8 @@ SizeLines ReadSizeLines(const std::array<std::string, 3>& lines);
 // Rebuilds the settings path from the all-users data folder, then applies the
 // file's three lines: "auto" checks the box, and lines 1 and 2 go to their
 // boxes and the stored width and height as ReadSizeLines says.
-// Never throws: a failure ends the load and keeps what was already applied.
+// A file that cannot be read, or is too large to hold, ends the load before
+// anything is applied.
 void LoadSettings(Resolution& resolution);
 
 } // namespace vevove

@@ -1,6 +1,7 @@
-// What the main window asks of the resolution logic: showing the window,
-// the timer's tick, "Save resolution" (its settings-file part) and "Restore
-// resolution".
+// What the main window asks of the resolution logic: the load at the start,
+// the check of the screen at every tick, "Save resolution" (its settings-file
+// part), "Restore resolution", and whether a display change came back to the
+// stored resolution.
 #pragma once
 
 #include "Display.h"
@@ -27,13 +28,11 @@ struct Resolution {
     ResolutionState state;
 };
 
-// The main window is about to be shown: loads the settings file and checks
-// the screen.
-void OnShow(Resolution& resolution);
-// Every 5000 ms: checks the screen. The check fills blank boxes with the
-// current size and, with "Auto", restores the stored resolution while the
-// display differs from it.
-void OnTick(Resolution& resolution);
+// Loads the settings file, then checks the screen: at the program's start.
+void LoadSettingsAndCheckScreen(Resolution& resolution);
+// Fills blank boxes with the current size and, with "Auto", restores the
+// stored resolution while the display differs from it: every 5000 ms.
+void CheckScreen(Resolution& resolution);
 // Writes the boxes to the settings file, whose sizes are then the stored
 // resolution; throws what fails, and then changes nothing.
 void SaveResolution(Resolution& resolution);

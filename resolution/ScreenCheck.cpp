@@ -1,4 +1,4 @@
-// The check that runs when the main window is shown and at every tick: it
+// The check that runs after the load at the start and at every tick: it
 // keeps the width and height boxes filled and, with "Auto", restores the
 // stored resolution while the display differs from it.
 #include "Format.h"
@@ -18,6 +18,8 @@ bool IsStoredResolution(const ResolutionState& state, ScreenSize size) {
 // is kept: a display that has the stored resolution is left alone, since
 // every mode change is a full one, with its registry write and its broadcast
 // to every window. A changed resolution is put back at the next tick.
+} // namespace
+
 void CheckScreen(Resolution& resolution) {
     const ScreenSize current = resolution.display.CurrentSize();
     ResolutionBoxes& boxes = resolution.boxes;
@@ -33,14 +35,8 @@ void CheckScreen(Resolution& resolution) {
     }
 }
 
-} // namespace
-
-void OnShow(Resolution& resolution) {
+void LoadSettingsAndCheckScreen(Resolution& resolution) {
     LoadSettings(resolution);
-    CheckScreen(resolution);
-}
-
-void OnTick(Resolution& resolution) {
     CheckScreen(resolution);
 }
 

@@ -2,7 +2,8 @@
 # Installs what building and testing Vevove needs on Debian 12: CMake and g++
 # with GoogleTest for the native unit tests, the MinGW-w64 posix compilers for
 # the Windows programs, Wine and Xvfb to run them, ImageMagick for screenshots,
-# Python for the check of the pictures.
+# Python for the check of the pictures, clang-format and clang-tidy for the
+# checks of the code.
 # Does nothing when everything is there already; uses sudo only when not root.
 set -euo pipefail
 
@@ -10,6 +11,7 @@ packages=(
     cmake make g++ googletest libgtest-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     wine wine64 fonts-wine xvfb xauth x11-utils imagemagick python3 procps
+    clang-format clang-tidy
 )
 
 missing=()

@@ -83,6 +83,49 @@ run_e2e_tests() {
     fi
 }
 
+# The committed style (.clang-format) on every C++ file of the tree; a file
+# that differs from it fails the check.
+run_format_check() {
+    echo "== Formatting"
+    local files differing
+    mapfile -t files < <(find base platform app resolution icons tests tools \
+        \( -name '*.cpp' -o -name '*.h' \) | sort)
+    differing=$(clang-format --dry-run "${files[@]}" 2>&1 | sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: warning:.*/\1/p' | sort -u)
+    if [ -z "$differing" ]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        fail "formatting of: $(echo $differing)"
+    fi
+}
+
+# clang-tidy (.clang-tidy, every warning an error) on the program's code, as
+# the 64-bit Windows build compiles it, seen with the cross compiler's C++
+# library and the MinGW-w64 headers (clang brings its own intrinsics).
+run_tidy() {
+    echo "== clang-tidy"
+    local files system_includes=() dir
+    files=$(python3 -c '
+import json, os, sys
+root = os.getcwd() + "/"
+for entry in json.load(open("build/mingw64/compile_commands.json")):
+    path = os.path.relpath(os.path.join(entry["directory"], entry["file"]), root)
+    if path.split("/")[0] in ("base", "platform", "app", "resolution", "icons"):
+        print(path)' | sort -u)
+    while read -r dir; do
+        system_includes+=("--extra-arg=-isystem$dir")
+    done < <(echo | x86_64-w64-mingw32-g++-posix -xc++ -E -v - 2>&1 |
+        sed -n '/#include <...> search starts here:/,/End of search list./s/^ \(\/.*\)/\1/p' |
+        grep -E '/c\+\+|mingw32/include$')
+    if [ -n "$files" ] && echo "$files" | xargs -P2 -n4 clang-tidy -p build/mingw64 --quiet \
+        --extra-arg=--target=x86_64-w64-mingw32 "${system_includes[@]}"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        fail "clang-tidy"
+    fi
+}
+
 # The generated pictures: the program icon's seven images and the glyphs.
 run_picture_check() {
     echo "== Pictures"
@@ -129,10 +172,12 @@ take_screenshots() {
 if ! bash scripts/install-deps.sh; then
     fail "installing the packages"
 else
+    run_format_check
     run_picture_check
     run_native_tests
     build mingw32 || fail "32-bit Windows build"
     if build mingw64; then
+        run_tidy
         run_e2e_tests
         take_screenshots build/mingw64/bin
     else

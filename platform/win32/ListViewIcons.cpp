@@ -148,7 +148,7 @@ class ListViewIcons final : public DesktopIconView {
 // whole turn. A position the list view does not give counts as zeros.
 DesktopResult ListViewIcons::Icons(IconParts parts, std::vector<DesktopIcon>& icons) {
     const auto count = static_cast<std::size_t>(std::max<LRESULT>(Send(LVM_GETITEMCOUNT, 0, 0), 0));
-    std::vector<std::uint8_t> slots(kItemSlots * layout_.slotSize, 0);
+    std::vector<std::uint8_t> slots(std::size_t{kItemSlots} * layout_.slotSize, 0);
     for (std::size_t slot = 0; slot < kItemSlots; ++slot) {
         const std::vector<std::uint8_t> record =
             ItemTextRecord(layout_, Address(slot * layout_.slotSize));

@@ -1,5 +1,7 @@
 #include "ShellThread.h"
 
+#include "ComApartment.h"
+
 #include <objbase.h>
 
 #include <atomic>
@@ -37,7 +39,7 @@ DWORD WINAPI ShellThread::Main(void* parameter) {
         static_cast<std::shared_ptr<ShellThread::Shared>*>(parameter));
     ShellThread::Shared& shared = **owned;
     t_answers = &shared.answers;
-    const HRESULT apartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const ComApartment apartment;
     for (;;) {
         WaitHandlingMessages(shared.callReady.get(), INFINITE);
         if (shared.ending) {
@@ -48,9 +50,6 @@ DWORD WINAPI ShellThread::Main(void* parameter) {
         SetEvent(shared.callDone.get());
     }
     shared.session.reset();
-    if (SUCCEEDED(apartment)) {
-        CoUninitialize();
-    }
     return 0;
 }
 

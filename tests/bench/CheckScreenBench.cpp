@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
         const vevove::ScreenSize size = screen.CurrentSize();
         sink = size.width + size.height;
     });
-    const double check = NanosecondsPerCall(iterations, [&] { vevove::OnTick(resolution); });
+    const double check = NanosecondsPerCall(iterations, [&] { vevove::CheckScreen(resolution); });
     std::printf("check_screen_ns %.1f\n", check);
     std::printf("screen_size_reads_ns %.1f\n", baseline);
     std::printf("ratio %.2f\n", check / baseline);

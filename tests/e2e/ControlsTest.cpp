@@ -31,7 +31,7 @@ const DesignedControl kDesign[] = {
     {"label \"Height\"", &MainWindowControls::heightLabel, 202, 49, 0, 0, "Height"},
     {"\"Restore resolution\"", &MainWindowControls::restoreResolution, 60, 80, 150, 30, nullptr},
     {"\"Save resolution\"", &MainWindowControls::saveResolution, 60, 111, 150, 30, nullptr},
-    {"hidden multi-line box", &MainWindowControls::settingsLines, 64, 133, 137, 33, nullptr},
+    {"hidden multi-line box", &MainWindowControls::hiddenEdit, 64, 133, 137, 33, nullptr},
     {"\"Save Icons\"", &MainWindowControls::saveIcons, 60, 142, 150, 30, nullptr},
     {"\"Restore Icons\"", &MainWindowControls::restoreIcons, 60, 173, 150, 30, nullptr},
     {"\"Help\"", &MainWindowControls::help, 60, 204, 150, 30, nullptr},
@@ -51,7 +51,7 @@ TEST_F(ControlsTest, AllAreEnabledAndAllButTheMultiLineBoxVisible) {
         SCOPED_TRACE(designed.name);
         HWND control = controls_.*designed.control;
         EXPECT_TRUE(IsWindowEnabled(control));
-        EXPECT_EQ(IsWindowVisible(control) != FALSE, control != controls_.settingsLines);
+        EXPECT_EQ(IsWindowVisible(control) != FALSE, control != controls_.hiddenEdit);
     }
 }
 

@@ -95,8 +95,11 @@ TEST_F(ErrorBoxTest, ShowsAboveTheMoreSoftwareWindow) {
     Start();
     HWND moreSoftware = OpenMoreSoftware(vevove().id(), controls_.moreSoftware);
     HWND box = SaveAndWaitForBox();
-    EXPECT_TRUE(IsAbove(box, moreSoftware));
-    EXPECT_EQ(GetAncestor(WindowFromPoint(Middle(box)), GA_ROOT), box);
+    // Once shown, the box may take its place in the z-order a moment later.
+    EXPECT_TRUE(WaitUntil([&] {
+        return IsAbove(box, moreSoftware) &&
+               GetAncestor(WindowFromPoint(Middle(box)), GA_ROOT) == box;
+    }));
     PressOk(box);
     ASSERT_TRUE(WaitUntil([&] { return MessageBoxes(vevove().id()).empty(); }));
     EXPECT_TRUE(IsWindowVisible(moreSoftware));

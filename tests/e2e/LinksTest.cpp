@@ -64,9 +64,9 @@ TEST_F(LinksTest, OtherProductNamesAndFreewareToolsOpenTheProductPage) {
     Start();
     Open();
     const std::pair<int, const char*> kProductLinks[] = {
-        {IDC_PRODUCT1_NAME, "first product"},
-        {IDC_PRODUCT2_NAME, "second product"},
-        {IDC_PRODUCT3_NAME, "third product"},
+        {IDC_PHOTOS_NAME, "first product"},
+        {IDC_BACKUP_NAME, "second product"},
+        {IDC_EDITOR_NAME, "third product"},
         {IDC_FREE_TOOLS_HEADING, "Freeware tools"},
     };
     for (const auto& [id, name] : kProductLinks) {
@@ -80,8 +80,8 @@ TEST_F(LinksTest, DescriptionsAndHeadingOpenNothing) {
     Open();
     RecordingBrowser browser;
     for (int id :
-         {IDC_OFFERS_HEADING, IDC_PRODUCT1_TEXT, IDC_PRODUCT2_TEXT, IDC_PRODUCT3_TEXT,
-          IDC_SUITE_TEXT, IDC_TOOL1_NAME, IDC_TOOL1_TEXT, IDC_VEVOVE_NAME, IDC_VEVOVE_TEXT}) {
+         {IDC_OFFERS_HEADING, IDC_PHOTOS_TEXT, IDC_BACKUP_TEXT, IDC_EDITOR_TEXT, IDC_SUITE_TEXT,
+          IDC_CLIPBOARD_NAME, IDC_CLIPBOARD_TEXT, IDC_VEVOVE_NAME, IDC_VEVOVE_TEXT}) {
         ClickAt(Middle(Label(id)));
     }
     EXPECT_TRUE(browser.WaitForOpened(1, Milliseconds(2000)).empty());
@@ -107,8 +107,8 @@ TEST_F(LinksTest, HandOverALinkAndArrowAfterLeavingIt) {
     Start();
     const HCURSOR arrow = CursorOver(controls_.widthLabel);
     Open();
-    EXPECT_EQ(CursorOver(Label(IDC_PRODUCT1_TEXT)), arrow);
-    const HCURSOR hand = CursorOver(Label(IDC_PRODUCT1_NAME));
+    EXPECT_EQ(CursorOver(Label(IDC_PHOTOS_TEXT)), arrow);
+    const HCURSOR hand = CursorOver(Label(IDC_PHOTOS_NAME));
     EXPECT_NE(hand, arrow);
     // Each link, then the description or heading beside it.
     const struct {
@@ -117,10 +117,10 @@ TEST_F(LinksTest, HandOverALinkAndArrowAfterLeavingIt) {
         const char* name;
     } kLinkAndNeighbour[] = {
         {IDC_SHOP_ADDRESS, IDC_OFFERS_HEADING, "the shop address, then the heading"},
-        {IDC_PRODUCT2_NAME, IDC_PRODUCT2_TEXT, "the second product and its description"},
-        {IDC_PRODUCT3_NAME, IDC_PRODUCT3_TEXT, "the third product and its description"},
+        {IDC_BACKUP_NAME, IDC_BACKUP_TEXT, "the second product and its description"},
+        {IDC_EDITOR_NAME, IDC_EDITOR_TEXT, "the third product and its description"},
         {IDC_SUITE_NAME, IDC_SUITE_TEXT, "the fourth product and its description"},
-        {IDC_FREE_TOOLS_HEADING, IDC_TOOL1_NAME, "Freeware tools, then the first tool"},
+        {IDC_FREE_TOOLS_HEADING, IDC_CLIPBOARD_NAME, "Freeware tools, then the first tool"},
     };
     for (const auto& [link, neighbour, name] : kLinkAndNeighbour) {
         SCOPED_TRACE(name);

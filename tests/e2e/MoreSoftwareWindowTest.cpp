@@ -104,16 +104,16 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 const DesignedLabel kLabels[] = {
     {IDC_OFFERS_HEADING, 17, 11, kNavy, "heading"},
     {IDC_SHOP_ADDRESS, 207, 11, kPurple, "shop address"},
-    {IDC_PRODUCT1_NAME, 17, 39, kPurple, "first product"},
-    {IDC_PRODUCT1_TEXT, 17, 60, kBlack, "first description"},
-    {IDC_PRODUCT2_NAME, 17, 115, kPurple, "second product"},
-    {IDC_PRODUCT2_TEXT, 17, 138, kBlack, "second description"},
-    {IDC_PRODUCT3_NAME, 17, 193, kPurple, "third product"},
-    {IDC_PRODUCT3_TEXT, 17, 214, kBlack, "third description"},
+    {IDC_PHOTOS_NAME, 17, 39, kPurple, "first product"},
+    {IDC_PHOTOS_TEXT, 17, 60, kBlack, "first description"},
+    {IDC_BACKUP_NAME, 17, 115, kPurple, "second product"},
+    {IDC_BACKUP_TEXT, 17, 138, kBlack, "second description"},
+    {IDC_EDITOR_NAME, 17, 193, kPurple, "third product"},
+    {IDC_EDITOR_TEXT, 17, 214, kBlack, "third description"},
     {IDC_SUITE_NAME, 17, 253, kPurple, "fourth product"},
     {IDC_SUITE_TEXT, 17, 274, kBlack, "fourth description"},
     {IDC_FREE_TOOLS_HEADING, 18, 342, kPurple, "free tools"},
-    {IDC_TOOL2_TEXT, 127, 382, kBlack, "second tool's line"},
+    {IDC_CLOCK_TEXT, 127, 382, kBlack, "second tool's line"},
 };
 
 TEST_F(MoreSoftwareWindowTest, LabelsHaveTheirTextsAndColours) {

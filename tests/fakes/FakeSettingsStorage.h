@@ -7,6 +7,7 @@
 #include "SettingsStorage.h"
 
 #include <map>
+#include <new>
 #include <set>
 #include <string>
 
@@ -16,7 +17,8 @@ class FakeSettingsStorage : public SettingsStorage {
   public:
     struct File {
         std::string bytes;
-        bool loadable = true; // false: a last-write time without a DOS date
+        bool loadable = true;        // false: a last-write time without a DOS date
+        bool tooLargeToHold = false; // its read runs out of memory
     };
 
     std::string commonDataFolder = "C:\\ProgramData";
@@ -37,6 +39,9 @@ class FakeSettingsStorage : public SettingsStorage {
         const auto found = files.find(path);
         if (found == files.end()) {
             return SystemFailure{kErrorFileNotFound, FakeSystemText(kErrorFileNotFound)};
+        }
+        if (found->second.tooLargeToHold) {
+            throw std::bad_alloc();
         }
         bytes = found->second.bytes;
         return failures.Take("ReadAll");

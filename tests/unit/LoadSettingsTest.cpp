@@ -60,9 +60,10 @@ TEST_F(LoadSettingsTest, BuildsThePathFromTheDataFolderAtEveryRun) {
 }
 
 TEST_F(LoadSettingsTest, AFileThatCannotBeLoadedChangesNothing) {
-    enum class Hindrance { NoFile, Folder, DateWithoutDosDate, ReadFails };
-    for (const Hindrance hindrance : {Hindrance::NoFile, Hindrance::Folder,
-                                      Hindrance::DateWithoutDosDate, Hindrance::ReadFails}) {
+    enum class Hindrance { NoFile, Folder, DateWithoutDosDate, ReadFails, TooLargeToHold };
+    for (const Hindrance hindrance :
+         {Hindrance::NoFile, Hindrance::Folder, Hindrance::DateWithoutDosDate, Hindrance::ReadFails,
+          Hindrance::TooLargeToHold}) {
         SCOPED_TRACE(static_cast<int>(hindrance));
         storage.files.clear();
         storage.folders.clear();
@@ -81,9 +82,12 @@ TEST_F(LoadSettingsTest, AFileThatCannotBeLoadedChangesNothing) {
             storage.files[kSettingsPath] = {bytes};
             storage.failures.FailNext("ReadAll", kErrorAccessDenied);
             break;
+        case Hindrance::TooLargeToHold:
+            storage.files[kSettingsPath] = {bytes, true, true};
+            break;
         }
         setStart();
-        LoadSettings(resolution);
+        EXPECT_NO_THROW(LoadSettings(resolution));
         expectNothingApplied();
         EXPECT_EQ(state.settingsPath, kSettingsPath);
         EXPECT_EQ(storage.failures.Fired("ReadAll"), hindrance == Hindrance::ReadFails);

@@ -30,7 +30,7 @@ TEST_F(ScreenCheckTest, FillsEmptyAndBlankBoxesWithTheCurrentSize) {
          {std::string(), std::string("   "), std::string("\t\r\n "), std::string("\x01\x1F ", 3)}) {
         boxes.width = blank;
         boxes.height = blank;
-        OnTick(resolution);
+        CheckScreen(resolution);
         EXPECT_EQ(boxes.width, "1024");
         EXPECT_EQ(boxes.height, "768");
     }
@@ -39,7 +39,7 @@ TEST_F(ScreenCheckTest, FillsEmptyAndBlankBoxesWithTheCurrentSize) {
 TEST_F(ScreenCheckTest, LeavesBoxesWithOtherTextAlone) {
     boxes.width = "abc";
     boxes.height = " 600 ";
-    OnTick(resolution);
+    CheckScreen(resolution);
     EXPECT_EQ(boxes.width, "abc");
     EXPECT_EQ(boxes.height, " 600 ");
 }
@@ -71,7 +71,7 @@ TEST_F(ScreenCheckTest, RestoresOnlyWithAutoAndWhileTheDisplayDiffers) {
         saved(c.savedWidth, c.savedHeight);
         boxes.autoChecked = c.autoChecked;
         for (int tick = 0; tick < 3; ++tick) {
-            OnTick(resolution);
+            CheckScreen(resolution);
         }
         // A mode the display does not offer is asked for again at every tick.
         EXPECT_EQ(display.changes, c.requested);
@@ -82,17 +82,17 @@ TEST_F(ScreenCheckTest, AChangedDisplayIsPutBackOnceAtTheNextTick) {
     saved(800, 600);
     boxes.autoChecked = true;
     display.current = {1280, 1024};
-    OnTick(resolution);
-    OnTick(resolution);
+    CheckScreen(resolution);
+    CheckScreen(resolution);
     expectDisplay(800, 600);
     EXPECT_EQ(display.changes, (std::vector<Mode>{{800, 600}}));
 }
 
 TEST_F(ScreenCheckTest, AutoCheckedLaterRestoresAtTheNextTickIfTheDisplayStillDiffers) {
     saved(800, 600);
-    OnTick(resolution);
+    CheckScreen(resolution);
     boxes.autoChecked = true;
-    OnTick(resolution);
+    CheckScreen(resolution);
     expectDisplay(800, 600);
     EXPECT_EQ(display.changes.size(), 1u);
 
@@ -100,42 +100,42 @@ TEST_F(ScreenCheckTest, AutoCheckedLaterRestoresAtTheNextTickIfTheDisplayStillDi
     display.changes.clear();
     boxes.autoChecked = false;
     display.current = {1024, 768};
-    OnTick(resolution);
+    CheckScreen(resolution);
     display.current = {800, 600};
     boxes.autoChecked = true;
-    OnTick(resolution);
+    CheckScreen(resolution);
     EXPECT_TRUE(display.changes.empty());
 }
 
 TEST_F(ScreenCheckTest, ASavedSizeIsKeptAtTheNextTicks) {
     // Started with 800 x 600 and "Auto"; 1024 x 768 saved, then set by the user.
     addSettingsFile("800\r\n600\r\nauto\r\n");
-    OnShow(resolution);
+    LoadSettingsAndCheckScreen(resolution);
     expectDisplay(800, 600);
     boxes.width = "1024";
     boxes.height = "768";
     SaveResolution(resolution);
     display.current = {1024, 768};
     display.changes.clear();
-    OnTick(resolution);
-    OnTick(resolution);
+    CheckScreen(resolution);
+    CheckScreen(resolution);
     expectDisplay(1024, 768);
     EXPECT_TRUE(display.changes.empty());
 }
 
 TEST_F(ScreenCheckTest, ASavedSizeIsRestoredAtTheNextTick) {
     addSettingsFile("800\r\n600\r\nauto\r\n");
-    OnShow(resolution);
+    LoadSettingsAndCheckScreen(resolution);
     boxes.width = "1280";
     boxes.height = "1024";
     SaveResolution(resolution);
-    OnTick(resolution);
+    CheckScreen(resolution);
     expectDisplay(1280, 1024);
 }
 
 TEST_F(ScreenCheckTest, ShowingRestoresTheSavedSizeBeforeTheWindowAppears) {
     addSettingsFile("800\r\n600\r\nauto\r\n");
-    OnShow(resolution);
+    LoadSettingsAndCheckScreen(resolution);
     expectDisplay(800, 600);
     EXPECT_EQ(boxes.width, "800");
     EXPECT_EQ(boxes.height, "600");
@@ -143,28 +143,28 @@ TEST_F(ScreenCheckTest, ShowingRestoresTheSavedSizeBeforeTheWindowAppears) {
 
 TEST_F(ScreenCheckTest, ShowingWithTheSavedSizeCurrentRestoresNothing) {
     addSettingsFile("1024\r\n768\r\nauto\r\n");
-    OnShow(resolution);
-    OnTick(resolution);
+    LoadSettingsAndCheckScreen(resolution);
+    CheckScreen(resolution);
     EXPECT_TRUE(display.changes.empty());
 }
 
 TEST_F(ScreenCheckTest, StartWithoutSettingsFillsTheBoxesAndRestoresNothing) {
-    OnShow(resolution);
+    LoadSettingsAndCheckScreen(resolution);
     EXPECT_EQ(boxes.width, "1024");
     EXPECT_EQ(boxes.height, "768");
     boxes.autoChecked = true;
-    OnTick(resolution);
+    CheckScreen(resolution);
     EXPECT_TRUE(display.changes.empty());
 }
 
 TEST_F(ScreenCheckTest, TicksBeforeTheSettingsAreLoadedRestoreNothing) {
     // Before the load: ticks fill the boxes and compare against 0 x 0.
-    OnTick(resolution);
+    CheckScreen(resolution);
     EXPECT_EQ(boxes.width, "1024");
     addSettingsFile("800\r\n600\r\nauto\r\n");
-    OnTick(resolution);
+    CheckScreen(resolution);
     EXPECT_TRUE(display.changes.empty());
-    OnShow(resolution);
+    LoadSettingsAndCheckScreen(resolution);
     expectDisplay(800, 600);
     EXPECT_EQ(boxes.width, "800");
 }

@@ -73,7 +73,7 @@ MainWindowControls FindControls(HWND mainWindow) {
     MainWindowControls controls{};
     controls.width = edits[0];
     controls.height = edits[1];
-    controls.settingsLines = children.only("multi-line edit boxes", [](HWND window) {
+    controls.hiddenEdit = children.only("multi-line edit boxes", [](HWND window) {
         return ClassName(window) == "Edit" && IsMultiLine(window);
     });
     controls.autoBox = children.only("check boxes \"Auto\"", [](HWND window) {

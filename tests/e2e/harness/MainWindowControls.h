@@ -10,7 +10,7 @@ namespace e2e {
 struct MainWindowControls {
     HWND width;             // edit box
     HWND height;            // edit box
-    HWND settingsLines;     // hidden multi-line edit box
+    HWND hiddenEdit;        // hidden multi-line edit box
     HWND autoBox;           // check box "Auto"
     HWND restoreResolution; // "Restore resolution"
     HWND saveResolution;    // "Save resolution"

@@ -1,0 +1,48 @@
+#include "IconRegistry.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vevove {
+
+RegistryKey RegistryKey::Create(IconRegistry& registry, const std::string& path) {
+    RegistryKeyId id = 0;
+    RaiseIfFailed(registry.CreateKey(path, id));
+    return RegistryKey(registry, id);
+}
+
+RegistryKey RegistryKey::Open(IconRegistry& registry, const std::string& path) {
+    RegistryKeyId id = 0;
+    return RegistryKey(registry, registry.OpenKey(path, id) ? id : 0);
+}
+
+RegistryKey::~RegistryKey() {
+    if (isOpen()) {
+        registry_->CloseKey(id_);
+    }
+}
+
+RegistryKey::RegistryKey(RegistryKey&& other) noexcept
+    : registry_(other.registry_), id_(std::exchange(other.id_, 0)) {}
+
+std::vector<RegistryValue> RegistryKey::Values() const {
+    return isOpen() ? registry_->Values(id_) : std::vector<RegistryValue>{};
+}
+
+bool RegistryKey::Holds(const std::u16string& name) const {
+    const std::vector<RegistryValue> values = Values();
+    const std::u16string form = registry_->ValueNameForm(name);
+    return std::any_of(values.begin(), values.end(), [&](const RegistryValue& value) {
+        return registry_->ValueNameForm(value.name) == form;
+    });
+}
+
+void RegistryKey::Set(const RegistryValue& value) const {
+    RaiseIfFailed(registry_->SetValue(id_, value));
+}
+
+void RegistryKey::Delete(const std::u16string& name) const {
+    RaiseIfFailed(registry_->DeleteValue(id_, name));
+}
+
+} // namespace vevove
