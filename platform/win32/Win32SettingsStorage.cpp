@@ -17,6 +17,10 @@ namespace {
 
 constexpr DWORD kReadChunk = 64 * 1024;
 constexpr const char* kTemporaryPrefix = "Scr";
+// Another program (a virus scanner, a backup) may hold the file open for a
+// moment: the replacement is tried again this often, this long apart.
+constexpr int kReplaceTries = 10;
+constexpr DWORD kReplacePause = 50;
 
 // An item list belongs to the shell's allocator, which frees it only when it
 // says it made it.
@@ -124,6 +128,68 @@ std::optional<FileWriteFailure> WriteToDisk(const char* temporaryPath, const std
     return std::nullopt;
 }
 
+// A unique name in the folder for a file of ours, made and then removed, so
+// that a later call can create a file under it; empty, with the last-error
+// code set, when none can be made.
+std::string FreeNameIn(const std::string& folder) {
+    char name[MAX_PATH] = {};
+    if (folder.empty() || GetTempFileNameA(folder.c_str(), kTemporaryPrefix, 0, name) == 0) {
+        return {};
+    }
+    DeleteFileA(name);
+    return name;
+}
+
+bool IsMomentary(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_UNABLE_TO_REMOVE_REPLACED || error == ERROR_ACCESS_DENIED;
+}
+
+// The new content takes the place of an existing file so that the file keeps
+// its identity: its permissions, owner, attributes, alternate streams and
+// hard links stay, as ReplaceFile keeps them. The old file goes under the
+// backup's name meanwhile, so that whatever fails, the old content or the new
+// one stands whole under the file's name:
+// - ERROR_UNABLE_TO_REMOVE_REPLACED and the other failures: nothing moved;
+//   tried again while another program may be holding the file;
+// - ERROR_UNABLE_TO_MOVE_REPLACEMENT: the old file is back under its name;
+// - ERROR_UNABLE_TO_MOVE_REPLACEMENT_2: the old file stands under the
+//   backup's name and the new one under its own, with the old one's
+//   attributes and streams already: the new one takes the file's name, or else
+//   the old one goes back.
+std::optional<SystemFailure> ReplaceExisting(const std::string& path, const char* replacement,
+                                             const std::string& backup) {
+    for (int attempt = 1;; ++attempt) {
+        if (ReplaceFileA(path.c_str(), replacement, backup.c_str(), 0, nullptr, nullptr)) {
+            DeleteFileA(backup.c_str());
+            return std::nullopt;
+        }
+        const DWORD error = GetLastError();
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+            if (MoveFileExA(replacement, path.c_str(), MOVEFILE_WRITE_THROUGH)) {
+                DeleteFileA(backup.c_str());
+                return std::nullopt;
+            }
+            const SystemFailure failure = LastSystemFailure();
+            MoveFileExA(backup.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+            return failure;
+        }
+        if (!IsMomentary(error) || attempt == kReplaceTries) {
+            return SystemFailureFor(error);
+        }
+        Sleep(kReplacePause);
+    }
+}
+
+// A file that was not there before gets the new content by a rename.
+std::optional<SystemFailure> PutInPlace(const std::string& path, const char* replacement) {
+    if (!MoveFileExA(replacement, path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return LastSystemFailure();
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 // The shell's path of CSIDL_COMMON_APPDATA without a trailing backslash; empty
@@ -185,11 +251,12 @@ std::optional<SystemFailure> Win32SettingsStorage::ReadAll(const std::string& pa
 // when it was truncated in place, so that a folder of its name, a file held
 // open elsewhere or a missing folder fail with the codes they always had; but
 // nothing of it is truncated. The new content goes to a temporary file in the
-// same folder, reaches the disk, and only then takes the target's place in a
-// single rename, which leaves either the old file or the new one whole. A
-// failure removes the temporary file, and the empty target where there was
-// none. A temporary file that cannot be made, or cannot take the target's
-// place, is reported as the target that cannot be created.
+// same folder, reaches the disk, and only then takes the target's place:
+// replacing a file that was there (which keeps its permissions), renamed to
+// a new one. Either leaves the old file or the new one whole. A failure
+// removes the temporary file, and the empty target where there was none. A
+// temporary file that cannot be made, or cannot take the target's place, is
+// reported as the target that cannot be created.
 std::optional<FileWriteFailure> Win32SettingsStorage::WriteAll(const std::string& path,
                                                                const std::string& bytes) {
     bool existed = false;
@@ -211,9 +278,14 @@ std::optional<FileWriteFailure> Win32SettingsStorage::WriteAll(const std::string
     if (std::optional<FileWriteFailure> failure = WriteToDisk(temporaryPath, bytes, path)) {
         return failure;
     }
-    if (!MoveFileExA(temporaryPath, path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const std::string backup = existed ? FreeNameIn(folder) : std::string();
+    if (existed && backup.empty()) {
         return CreateFailure(LastSystemFailure(), path);
+    }
+    if (const std::optional<SystemFailure> failure =
+            existed ? ReplaceExisting(path, temporaryPath, backup)
+                    : PutInPlace(path, temporaryPath)) {
+        return CreateFailure(*failure, path);
     }
     removeTemporary.Dismiss();
     removeCreatedTarget.Dismiss();
