@@ -79,6 +79,21 @@ void PressKey(HWND window, WORD virtualKey) {
     PostMessageA(window, WM_KEYUP, virtualKey, KeyData(virtualKey, true));
 }
 
+void PressKeyAndWaitHandled(HWND window, WORD virtualKey, HWND markerButton) {
+    PressKey(window, virtualKey);
+    Post(markerButton, BM_SETSTATE, TRUE, 0);
+    const bool handled = WaitUntil([&] {
+        DWORD_PTR state = 0;
+        return SendMessageTimeoutA(markerButton, BM_GETSTATE, 0, 0, SMTO_ABORTIFHUNG, 1000,
+                                   &state) != 0 &&
+               (state & BST_PUSHED) != 0;
+    });
+    PostMessageA(markerButton, BM_SETSTATE, FALSE, 0);
+    if (!handled) {
+        throw std::runtime_error("the program did not handle the key in time");
+    }
+}
+
 void RequestClose(HWND window) {
     Post(window, WM_CLOSE, 0, 0);
 }

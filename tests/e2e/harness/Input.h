@@ -28,6 +28,12 @@ bool HasFocusIn(HWND topLevelWindow);
 // A key pressed and released while the window has the focus.
 void PressKey(HWND window, WORD virtualKey);
 
+// PressKey, returning once the window's thread has handled the key: a marker
+// posted after it to a push button of the same thread (its pushed look,
+// BM_SETSTATE, taken back afterwards) shows when the thread has got past it.
+// Throws when it does not in time.
+void PressKeyAndWaitHandled(HWND window, WORD virtualKey, HWND markerButton);
+
 // The request that the close box, Alt+F4 or the taskbar's "Close" sends.
 void RequestClose(HWND window);
 
