@@ -24,6 +24,9 @@ class FakeSettingsStorage : public SettingsStorage {
     std::string commonDataFolder = "C:\\ProgramData";
     std::map<std::string, File> files;
     std::set<std::string> folders;
+    // The absolute path that a failed create reports for a path given
+    // otherwise; a path not listed is its own.
+    std::map<std::string, std::string> fullPaths;
     InjectedFailures failures;
 
     std::string CommonDataFolder() override { return commonDataFolder; }
@@ -57,18 +60,15 @@ class FakeSettingsStorage : public SettingsStorage {
             failure = SystemFailure{kErrorAccessDenied, FakeSystemText(kErrorAccessDenied)};
         }
         if (failure) {
-            return FileWriteFailure{FileWriteFailure::Step::Create, *failure, FullPath(path)};
+            const auto absolute = fullPaths.find(path);
+            return FileWriteFailure{FileWriteFailure::Step::Create, *failure,
+                                    absolute != fullPaths.end() ? absolute->second : path};
         }
         if (auto writeFailure = failures.Take("WriteAll.Write")) {
             return FileWriteFailure{FileWriteFailure::Step::Write, *writeFailure, {}};
         }
         files[path] = File{bytes};
         return std::nullopt;
-    }
-
-    // A path from the root of the current drive, which is C:, made absolute.
-    static std::string FullPath(const std::string& path) {
-        return path.rfind('\\', 0) == 0 ? "C:" + path : path;
     }
 };
 

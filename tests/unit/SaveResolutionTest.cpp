@@ -122,7 +122,7 @@ TEST_F(SaveResolutionTest, AFileThatCannotBeCreatedNamesItsFullPathAndTheReason)
          "Datei \"C:\\ProgramData\\ScrDef.ini\" kann nicht erstellt werden. Zugriff verweigert"},
         // The path as the storage made it absolute, not as it was given.
         {"\\ScrDef.ini", kErrorAccessDenied, false,
-         "Datei \"C:\\ScrDef.ini\" kann nicht erstellt werden. Zugriff verweigert"},
+         "Datei \"E:\\ScrDef.ini\" kann nicht erstellt werden. Zugriff verweigert"},
         // A code the system has no text for leaves the reason empty.
         {kSettingsPath, 0xDEAD, false,
          "Datei \"C:\\ProgramData\\ScrDef.ini\" kann nicht erstellt werden. "},
@@ -134,6 +134,7 @@ TEST_F(SaveResolutionTest, AFileThatCannotBeCreatedNamesItsFullPathAndTheReason)
         storage.failures.Clear();
         storage.folders.clear();
         storage.files.clear();
+        storage.fullPaths = {{"\\ScrDef.ini", "E:\\ScrDef.ini"}};
         if (c.injected != 0) {
             storage.failures.FailNext("WriteAll.Create", c.injected);
             storage.files[c.path] = {kOldFile};
