@@ -1,7 +1,7 @@
 #include "Form.h"
 
 #include "Application.h"
-#include "MonitorPlacement.h"
+#include "Placement.h"
 #include "ReadableColours.h"
 #include "resource.h"
 
@@ -43,6 +43,38 @@ BOOL CALLBACK TellOfNewColours(HWND control, LPARAM) {
 
 bool ModifierHeld() {
     return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+}
+
+ScreenRect FromRect(const RECT& rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+ScreenRect MonitorArea(HMONITOR monitor) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(monitor, &info);
+    return FromRect(info.rcMonitor);
+}
+
+// Several monitors: a hidden form about to be shown while the program's active
+// window lies on another monitor moves to that monitor first. `toBeCentred`:
+// the form is still to be centred at its first showing.
+void MoveToMonitorOfActiveWindow(HWND window, bool toBeCentred) {
+    HWND active = GetActiveWindow();
+    if (active == nullptr || active == window) {
+        return;
+    }
+    HMONITOR target = MonitorFromWindow(active, MONITOR_DEFAULTTONEAREST);
+    HMONITOR current = MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    if (target == current) {
+        return;
+    }
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    const ScreenRect moved =
+        MovedToMonitor(FromRect(bounds), MonitorArea(current), MonitorArea(target), toBeCentred);
+    SetWindowPos(window, nullptr, moved.left, moved.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "LoadSettings.h"
 
-#include "NumberRules.h"
 #include "SettingsLines.h"
 
 #include <array>

@@ -1,6 +1,9 @@
+// The settings file's text: its lines, and the numbers in them.
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vevove {
@@ -16,5 +19,12 @@ std::string JoinSettingsLines(const std::string& width, const std::string& heigh
 // True when the text holds a byte above 0x20, i.e. it is not empty once bytes
 // 0x00 to 0x20 are stripped from both ends.
 bool HasVisibleByte(const std::string& text);
+
+// Reads a whole text as a signed 32-bit integer, or nothing when the text
+// breaks the rules: leading blanks only, one optional sign, then decimal digits
+// or hexadecimal digits after "$", "x", "X", "0x" or "0X", and nothing after
+// the digits. Decimal numbers must lie in the signed 32-bit range; hexadecimal
+// ones may have at most 8 significant digits, their bit pattern read as signed.
+std::optional<std::int32_t> ParseSettingsNumber(const std::string& text);
 
 } // namespace vevove

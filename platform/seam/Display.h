@@ -1,7 +1,10 @@
-// The display as the resolution logic uses it.
+// The display as the resolution logic uses it, and the choice of the mode a
+// resolution change asks for.
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace vevove {
 
@@ -9,6 +12,20 @@ struct ScreenSize {
     int width = 0;
     int height = 0;
 };
+
+struct DisplayMode {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::uint32_t bitsPerPixel = 0;
+    std::uint32_t frequency = 0; // refresh rate in hertz
+};
+
+// The first of the offered modes (in the driver's order) that is width x
+// height with the colour depth and refresh rate of the mode in force; none
+// when the display offers no such mode.
+std::optional<DisplayMode> ModeKeepingRate(const DisplayMode& current,
+                                           const std::vector<DisplayMode>& offered,
+                                           std::uint32_t width, std::uint32_t height);
 
 class Display {
   public:

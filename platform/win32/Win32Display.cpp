@@ -1,7 +1,5 @@
 #include "Win32Display.h"
 
-#include "DisplayModes.h"
-
 #include <windows.h>
 
 #include <optional>

@@ -1,4 +1,4 @@
-#include "NumberRules.h"
+#include "SettingsLines.h"
 
 #include <gtest/gtest.h>
 

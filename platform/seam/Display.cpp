@@ -1,4 +1,4 @@
-#include "DisplayModes.h"
+#include "Display.h"
 
 namespace vevove {
 
