@@ -40,7 +40,7 @@ std::vector<std::string> ArgumentsInUtf8() {
 // the same kind of COM apartment.
 int RunWithoutWindow(const CommandLine& line) {
     Win32Platform platform;
-    Desktop desktop = platform.desktop();
+    Desktop desktop{platform.desktopIcons, platform.registry};
     CommandTargets targets{platform.storage, platform.display, desktop};
     ConsoleOutput output;
     return RunCommandLine(line, targets, output);

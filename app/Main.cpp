@@ -73,8 +73,9 @@ int RunProgram(int showCommand) {
     std::unique_ptr<MoreSoftwareWindow> moreSoftwareWindow;
     std::unique_ptr<HelpWindow> helpWindow;
     try {
-        mainWindow = std::make_unique<MainWindow>(application, platform.storage, platform.display,
-                                                  platform.desktop());
+        mainWindow =
+            std::make_unique<MainWindow>(application, platform.storage, platform.display,
+                                         Desktop{platform.desktopIcons, platform.registry});
         application.AddForm(*mainWindow);
         moreSoftwareWindow = std::make_unique<MoreSoftwareWindow>(application);
         application.AddForm(*moreSoftwareWindow);

@@ -1,4 +1,4 @@
-#include "FolderViewIcons.h"
+#include "DesktopWays.h"
 
 #include "SystemFailureText.h"
 

@@ -1,4 +1,4 @@
-#include "ListViewIcons.h"
+#include "DesktopWays.h"
 
 #include "ListViewRecords.h"
 #include "SystemFailureText.h"

@@ -1,7 +1,6 @@
-#include "Win32DesktopIcons.h"
+#include "Win32Platform.h"
 
-#include "FolderViewIcons.h"
-#include "ListViewIcons.h"
+#include "DesktopWays.h"
 #include "ScopeGuard.h"
 #include "SystemFailureText.h"
 

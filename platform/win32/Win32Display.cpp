@@ -1,4 +1,4 @@
-#include "Win32Display.h"
+#include "Win32Platform.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "Win32IconRegistry.h"
+#include "Win32Platform.h"
 
 #include "SystemFailureText.h"
 

@@ -1,4 +1,4 @@
-#include "Win32SettingsStorage.h"
+#include "Win32Platform.h"
 
 #include "OwnedHandle.h"
 #include "ScopeGuard.h"
