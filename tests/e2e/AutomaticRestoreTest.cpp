@@ -73,13 +73,11 @@ class OptionsTest : public VevoveTest {
     void SetUp() override {
         VevoveTest::SetUp();
         Forget();
-        SetScreen(1024, 768);
     }
     void TearDown() override {
         VevoveTest::TearDown();
         desktop_.reset();
         Forget();
-        SetScreen(1024, 768);
     }
     static void Forget() {
         RemoveIconPositionsKey();
@@ -121,6 +119,7 @@ class OptionsTest : public VevoveTest {
         EXPECT_EQ(ToString(desktop_->Icons()), ToString(kScrambled));
     }
 
+    const DesktopScreenSize screen_;
     std::optional<StandinDesktop> desktop_;
 };
 

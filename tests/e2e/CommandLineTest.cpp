@@ -42,17 +42,16 @@ class CommandLineTest : public VevoveTest {
     void SetUp() override {
         VevoveTest::SetUp();
         RemoveIconPositionsKey();
-        SetScreen(1024, 768);
     }
     void TearDown() override {
         VevoveTest::TearDown();
         desktop_.reset();
         RemoveIconPositionsKey();
-        SetScreen(1024, 768);
     }
 
     void StartDesktop() { desktop_.emplace(StandinDesktop::Options{kIcons, false, false}); }
 
+    const DesktopScreenSize screen_;
     std::optional<StandinDesktop> desktop_;
 };
 

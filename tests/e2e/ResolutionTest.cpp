@@ -23,15 +23,8 @@ constexpr Milliseconds kTwoTicks{11000};
 
 class ResolutionTest : public VevoveTest {
   protected:
-    void SetUp() override {
-        VevoveTest::SetUp();
-        SetScreen(1024, 768);
-    }
     // The other tests expect the desktop's own 1024 x 768.
-    void TearDown() override {
-        VevoveTest::TearDown();
-        SetScreen(1024, 768);
-    }
+    const DesktopScreenSize screen_;
 
     // Types a resolution into the boxes, presses "Save resolution" and waits
     // until the settings file holds `saved`.

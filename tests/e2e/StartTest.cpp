@@ -22,15 +22,12 @@ namespace {
 
 class StartTest : public VevoveTest {
   protected:
-    void SetUp() override {
-        VevoveTest::SetUp();
-        SetScreen(1024, 768);
-    }
     void TearDown() override {
         VevoveTest::TearDown();
-        SetScreen(1024, 768);
         RemoveIconPositionsKey();
     }
+
+    const DesktopScreenSize screen_;
 };
 
 struct MinimizedStart {
