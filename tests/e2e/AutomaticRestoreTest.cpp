@@ -55,8 +55,7 @@ std::optional<DWORD> DwordValue(const char* key, const char* name) {
     return data;
 }
 
-// The dark pixels of the menu's left margin, where the check marks are drawn.
-int CheckMarkPixels(HWND menu) {
+int DarkMarginPixels(HWND menu) {
     const ScreenPixels pixels(menu);
     int dark = 0;
     for (int y = 0; y < pixels.height(); ++y) {
@@ -66,6 +65,19 @@ int CheckMarkPixels(HWND menu) {
         }
     }
     return dark;
+}
+
+// The dark pixels of the menu's left margin, where the check marks are
+// drawn, once the menu has been painted: two looks a moment apart agree.
+int CheckMarkPixels(HWND menu) {
+    int last = -1;
+    int now = DarkMarginPixels(menu);
+    for (int look = 0; look < 20 && now != last; ++look) {
+        std::this_thread::sleep_for(Milliseconds(100));
+        last = now;
+        now = DarkMarginPixels(menu);
+    }
+    return now;
 }
 
 class OptionsTest : public VevoveTest {
