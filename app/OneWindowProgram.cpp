@@ -2,9 +2,6 @@
 
 #include "WindowClasses.h"
 
-#include <chrono>
-#include <thread>
-
 namespace vevove {
 
 namespace {
@@ -13,8 +10,8 @@ namespace {
 // remote session, has a Vevove of its own.
 constexpr const char* kClaimName = "Local\\Vevove.WindowProgram";
 constexpr const char* kWindowProgramMark = "Vevove.WindowProgram";
-constexpr auto kLongestWaitForTheFirst = std::chrono::seconds(5);
-constexpr auto kLookAgainAfter = std::chrono::milliseconds(50);
+constexpr ULONGLONG kLongestWaitForTheFirst = 5000; // milliseconds
+constexpr DWORD kLookAgainAfter = 50;
 constexpr UINT kAnswerTime = 2000;
 
 BOOL CALLBACK FindMarkedWindow(HWND window, LPARAM found) {
@@ -48,7 +45,7 @@ bool AskToComeToFront(HWND window) {
 } // namespace
 
 WindowProgramStart ClaimOrHandOver() {
-    const auto deadline = std::chrono::steady_clock::now() + kLongestWaitForTheFirst;
+    const ULONGLONG deadline = GetTickCount64() + kLongestWaitForTheFirst;
     WindowProgramStart start;
     for (;;) {
         OwnedHandle claim(CreateMutexA(nullptr, FALSE, kClaimName));
@@ -62,10 +59,10 @@ WindowProgramStart ClaimOrHandOver() {
             start.outcome = WindowProgramStart::Outcome::HandedOver;
             return start;
         }
-        if (std::chrono::steady_clock::now() >= deadline) {
+        if (GetTickCount64() >= deadline) {
             return start;
         }
-        std::this_thread::sleep_for(kLookAgainAfter);
+        Sleep(kLookAgainAfter);
     }
 }
 
