@@ -42,13 +42,18 @@ void NoteDesktopRebuilt(AutomaticRestore& restore, TickCount now) {
         restore.deadline = now + kLongestWait;
     }
     restore.lastLook.reset();
+    ++restore.events;
 }
 
 bool ContinueAutomaticRestore(AutomaticRestore& restore, Desktop& desktop, TickCount now) {
     if (!restore.deadline) {
         return false;
     }
+    const unsigned eventsBefore = restore.events;
     std::optional<std::vector<DesktopIcon>> look = LookAtDesktop(desktop.icons);
+    if (restore.events != eventsBefore) {
+        return true;
+    }
     const bool settled = look && restore.lastLook && *look == *restore.lastLook;
     if (settled || now >= *restore.deadline) {
         restore = {};

@@ -29,6 +29,9 @@ struct AutomaticRestore {
     // The icons at the last look since the latest event; none when the
     // desktop gave none.
     std::optional<std::vector<DesktopIcon>> lastLook;
+    // Events so far: a look during which another event came is not one of
+    // the new event's looks.
+    unsigned events = 0;
 };
 
 // The desktop was rebuilt: a restore becomes due. Events that come while one

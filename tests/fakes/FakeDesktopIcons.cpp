@@ -86,6 +86,9 @@ class FakeView final : public DesktopIconView {
 } // namespace
 
 DesktopResult FakeDesktopIcons::Open(std::unique_ptr<DesktopIconView>& view) {
+    if (whileOpening) {
+        whileOpening();
+    }
     if (openViews > 0) {
         return DesktopFailure{DesktopFailure::Kind::Busy, {}};
     }

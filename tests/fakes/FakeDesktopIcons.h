@@ -14,6 +14,7 @@
 #include "DesktopIcons.h"
 #include "InjectedFailures.h"
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,6 +39,9 @@ class FakeDesktopIcons : public DesktopIcons {
     bool autoArrange = false;
     bool answering = true;
     int openViews = 0;
+    // What happens meanwhile when a command opens the desktop, as a window
+    // handles messages while it waits for the shell.
+    std::function<void()> whileOpening;
     InjectedFailures failures;
 
     DesktopResult Open(std::unique_ptr<DesktopIconView>& view) override;

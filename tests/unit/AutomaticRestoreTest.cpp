@@ -87,6 +87,22 @@ TEST_F(AutomaticRestoreTest, RestoresOnceTheDesktopHasSettledOrAtTheDeadline) {
     }
 }
 
+// The window handles messages while it looks at the desktop: an event that
+// comes then makes that look the old desktop's, not the first of the new one.
+TEST_F(AutomaticRestoreTest, ALookDuringWhichTheDesktopIsRebuiltAgainDoesNotCount) {
+    NoteDesktopRebuilt(restore, 0);
+    EXPECT_TRUE(lookAt(1000));
+    desktop.whileOpening = [this] {
+        desktop.whileOpening = nullptr;
+        NoteDesktopRebuilt(restore, 1999);
+    };
+    EXPECT_TRUE(lookAt(2000));
+    EXPECT_FALSE(restored());
+    EXPECT_TRUE(lookAt(3000));
+    EXPECT_FALSE(lookAt(4000));
+    EXPECT_TRUE(restored());
+}
+
 TEST_F(AutomaticRestoreTest, NothingIsLookedAtOrMovedWhileNoRestoreIsDue) {
     desktop.failures.FailAlways("Open", kErrorAccessDenied);
     EXPECT_FALSE(lookAt(1000));
