@@ -23,7 +23,7 @@ std::u16string StartCommand(const std::u16string& programPath) {
 }
 
 bool StartsWithWindows(IconRegistry& registry) {
-    return RegistryKey::Open(registry, kRunKey).Holds(kRunValueName);
+    return RegistryKey::Open(registry, kRunKey).Find(kRunValueName).has_value();
 }
 
 void SetStartsWithWindows(IconRegistry& registry, bool on, const std::u16string& programPath) {

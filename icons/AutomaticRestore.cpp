@@ -65,13 +65,11 @@ bool ContinueAutomaticRestore(AutomaticRestore& restore, Desktop& desktop, TickC
 }
 
 bool RestoresIconsAutomatically(IconRegistry& registry) {
-    const std::vector<RegistryValue> values = RegistryKey::Open(registry, kOptionsKey).Values();
-    const std::u16string form = registry.ValueNameForm(kRestoreOptionName);
-    return std::any_of(values.begin(), values.end(), [&](const RegistryValue& value) {
-        return registry.ValueNameForm(value.name) == form && value.type == kRegDword &&
-               std::any_of(value.data.begin(), value.data.end(),
-                           [](std::uint8_t byte) { return byte != 0; });
-    });
+    const std::optional<RegistryValue> option =
+        RegistryKey::Open(registry, kOptionsKey).Find(kRestoreOptionName);
+    return option && option->type == kRegDword &&
+           std::any_of(option->data.begin(), option->data.end(),
+                       [](std::uint8_t byte) { return byte != 0; });
 }
 
 void SetRestoresIconsAutomatically(IconRegistry& registry, bool on) {

@@ -67,8 +67,8 @@ class RegistryKey {
     // Every value, in the registry's enumeration order; none for a key that
     // is not open.
     std::vector<RegistryValue> Values() const;
-    // Whether a value of that name is there, as the registry compares names.
-    bool Holds(const std::u16string& name) const;
+    // The value of that name, as the registry compares names, if it is there.
+    std::optional<RegistryValue> Find(const std::u16string& name) const;
     void Set(const RegistryValue& value) const;
     // A missing value is no failure.
     void Delete(const std::u16string& name) const;

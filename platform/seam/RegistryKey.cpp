@@ -1,6 +1,5 @@
 #include "IconRegistry.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace vevove {
@@ -29,12 +28,14 @@ std::vector<RegistryValue> RegistryKey::Values() const {
     return isOpen() ? registry_->Values(id_) : std::vector<RegistryValue>{};
 }
 
-bool RegistryKey::Holds(const std::u16string& name) const {
-    const std::vector<RegistryValue> values = Values();
+std::optional<RegistryValue> RegistryKey::Find(const std::u16string& name) const {
     const std::u16string form = registry_->ValueNameForm(name);
-    return std::any_of(values.begin(), values.end(), [&](const RegistryValue& value) {
-        return registry_->ValueNameForm(value.name) == form;
-    });
+    for (RegistryValue& value : Values()) {
+        if (registry_->ValueNameForm(value.name) == form) {
+            return std::move(value);
+        }
+    }
+    return std::nullopt;
 }
 
 void RegistryKey::Set(const RegistryValue& value) const {

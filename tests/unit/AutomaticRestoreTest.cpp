@@ -2,6 +2,7 @@
 // longer than its deadline, restores once per burst of events, fails
 // quietly; and its option, kept outside the layout's key.
 #include "AutomaticRestore.h"
+#include "ErrorThrownBy.h"
 #include "IconCommandTest.h"
 
 namespace vevove::fake {
@@ -183,13 +184,8 @@ TEST_F(AutomaticRestoreTest, TheOptionIsOffUntilSwitchedOnAndKeptOutsideTheLayou
     EXPECT_TRUE(RestoresIconsAutomatically(registry));
 
     registry.failures.FailNext("SetValue", kErrorAccessDenied);
-    EXPECT_EQ(RaisedBy(
-                  [](Desktop& d) {
-                      SetRestoresIconsAutomatically(d.registry, false);
-                      return true;
-                  },
-                  icons),
-              SystemErrorText(kErrorAccessDenied));
+    EXPECT_STREQ(ErrorThrownBy([&] { SetRestoresIconsAutomatically(registry, false); }).what(),
+                 SystemErrorText(kErrorAccessDenied).c_str());
     EXPECT_TRUE(registry.failures.Fired("SetValue"));
     EXPECT_TRUE(RestoresIconsAutomatically(registry));
 }

@@ -1,7 +1,7 @@
 // "Start with Windows": the Run value that starts this program minimized.
 #include "StartWithWindows.h"
 
-#include "Errors.h"
+#include "ErrorThrownBy.h"
 #include "FakeIconRegistry.h"
 
 #include <gtest/gtest.h>
@@ -14,20 +14,23 @@ namespace {
 
 constexpr char16_t kProgram[] = u"C:\\Program Files\\Vevove \u00C4\u4E2D\\Vevove.exe";
 
-std::vector<std::uint8_t> Utf16Bytes(const std::u16string& text) {
-    std::vector<std::uint8_t> bytes;
-    for (const char16_t unit : text) {
-        bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
+// A REG_SZ value's text, read back unit by unit (little-endian); "(no end
+// mark)" when its last unit is not 0.
+std::u16string TextOf(const RegistryValue& value) {
+    std::u16string text;
+    for (std::size_t at = 0; at + 1 < value.data.size(); at += 2) {
+        text.push_back(static_cast<char16_t>(value.data[at] | (value.data[at + 1] << 8)));
     }
-    bytes.push_back(0);
-    bytes.push_back(0);
-    return bytes;
+    if (value.data.size() % 2 != 0 || text.empty() || text.back() != u'\0') {
+        return u"(no end mark)";
+    }
+    text.pop_back();
+    return text;
 }
 
 TEST(StartWithWindowsTest, TheRunValueComesAndGoesBesideTheOthers) {
     FakeIconRegistry registry;
-    registry.keys[kRunKey] = {{u"Other", kRegSz, Utf16Bytes(u"other.exe")}};
+    registry.keys[kRunKey] = {{u"Other", kRegSz, {'x', 0, 0, 0}}};
     EXPECT_FALSE(StartsWithWindows(registry));
 
     SetStartsWithWindows(registry, true, kProgram);
@@ -36,8 +39,7 @@ TEST(StartWithWindowsTest, TheRunValueComesAndGoesBesideTheOthers) {
     const RegistryValue& value = registry.keys[kRunKey][1];
     EXPECT_EQ(value.name, u"Vevove");
     EXPECT_EQ(value.type, kRegSz);
-    EXPECT_EQ(value.data,
-              Utf16Bytes(u"\"C:\\Program Files\\Vevove \u00C4\u4E2D\\Vevove.exe\" /minimized"));
+    EXPECT_EQ(TextOf(value), u"\"C:\\Program Files\\Vevove \u00C4\u4E2D\\Vevove.exe\" /minimized");
 
     SetStartsWithWindows(registry, false, kProgram);
     EXPECT_FALSE(StartsWithWindows(registry));
@@ -46,7 +48,7 @@ TEST(StartWithWindowsTest, TheRunValueComesAndGoesBesideTheOthers) {
     EXPECT_TRUE(registry.openKeys.empty());
 
     // Written by hand under another spelling, it still counts, and goes.
-    registry.keys[kRunKey].push_back({u"VEVOVE", kRegSz, Utf16Bytes(u"x")});
+    registry.keys[kRunKey].push_back({u"VEVOVE", kRegSz, {'x', 0, 0, 0}});
     EXPECT_TRUE(StartsWithWindows(registry));
     SetStartsWithWindows(registry, false, kProgram);
     EXPECT_FALSE(StartsWithWindows(registry));
@@ -67,12 +69,9 @@ TEST(StartWithWindowsTest, ARefusingRegistryGivesTheSystemErrorAndChangesNothing
             SetStartsWithWindows(registry, true, kProgram);
         }
         registry.failures.FailNext(operation, kErrorAccessDenied);
-        try {
-            SetStartsWithWindows(registry, !wasOn, kProgram);
-            ADD_FAILURE() << "no error";
-        } catch (const Error& error) {
-            EXPECT_EQ(error.kind(), ErrorKind::System);
-        }
+        const Error error =
+            ErrorThrownBy([&] { SetStartsWithWindows(registry, !wasOn, kProgram); });
+        EXPECT_EQ(error.kind(), ErrorKind::System);
         EXPECT_TRUE(registry.failures.Fired(operation));
         EXPECT_EQ(StartsWithWindows(registry), wasOn);
         EXPECT_TRUE(registry.openKeys.empty());
