@@ -91,8 +91,8 @@ Outcome RestoreStoredResolution(CommandTargets& targets) {
 
 // The buttons do nothing when there is no desktop with icons; the command
 // line says so.
-Outcome RunIconCommand(bool (*command)(Desktop&), Desktop& desktop, const char* doneText) {
-    if (!command(desktop)) {
+Outcome RunIconCommand(bool (*command)(Desktop&), DesktopWork& desktop, const char* doneText) {
+    if (!desktop.Run(command)) {
         return Failed("the desktop's icons were not found; is the desktop shell running?");
     }
     return Done(doneText);

@@ -27,7 +27,7 @@ class CommandOutput {
 struct CommandTargets {
     SettingsStorage& storage;
     Display& display;
-    Desktop& desktop;
+    DesktopWork& desktop;
 };
 
 // Runs every switch of the line in its order, also after one has failed, and

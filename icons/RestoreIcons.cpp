@@ -1,9 +1,11 @@
 // "Restore Icons": every saved icon back to its position.
 #include "IconCommands.h"
 #include "IconPositionsKey.h"
-#include "IconView.h"
+#include "DesktopCalls.h"
 
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -26,7 +28,7 @@ std::vector<SavedPosition> ReadSavedPositions(Desktop& desktop) {
          RegistryKey::Open(desktop.registry, kIconPositionsKey).Values()) {
         if (value.type == kRegBinary && value.data.size() == kIconPositionSize) {
             const std::uint8_t* point = value.data.data();
-            saved.push_back({MatchKeyOf(desktop.icons, value.name), LittleEndian32(point),
+            saved.push_back({MatchKeyOf(desktop.names, value.name), LittleEndian32(point),
                              LittleEndian32(point + 4)});
         }
     }
@@ -36,14 +38,10 @@ std::vector<SavedPosition> ReadSavedPositions(Desktop& desktop) {
 // Where each icon is to go, by its place in the desktop's order.
 using Targets = std::map<std::size_t, IconMove>;
 
-// A save names an icon after its file name where its label is shared, and a
-// value under a label that no icon bears now may have been such a name: those
-// icons are looked up by their file names first, each of which names one icon
-// alone. The icon found so is no longer looked up by its label.
-void PlaceByFileName(Desktop& desktop, DesktopIconView& view,
-                     const std::vector<std::string>& labelKeys,
-                     const std::vector<SavedPosition>& saved, Targets& targets,
-                     std::unordered_set<std::string>& usedValues) {
+// The icons whose file names may name a value: those whose labels are
+// shared, and those whose labels no value bears.
+std::vector<std::size_t> AskedByFileName(const std::vector<std::string>& labelKeys,
+                                         const std::vector<SavedPosition>& saved) {
     std::unordered_map<std::string, int> labelUses;
     for (const std::string& key : labelKeys) {
         ++labelUses[key];
@@ -58,15 +56,21 @@ void PlaceByFileName(Desktop& desktop, DesktopIconView& view,
             asked.push_back(at);
         }
     }
-    if (asked.empty()) {
-        return;
-    }
-    std::vector<std::u16string> fileNames;
-    Check(view.FileNames(asked, fileNames));
+    return asked;
+}
+
+// A save names an icon after its file name where its label is shared, and a
+// value under a label that no icon bears now may have been such a name: those
+// icons are looked up by their file names first, each of which names one icon
+// alone. The icon found so is no longer looked up by its label.
+void PlaceByFileName(Desktop& desktop, const std::vector<DesktopIcon>& icons,
+                     const std::vector<std::size_t>& asked,
+                     const std::vector<SavedPosition>& saved, Targets& targets,
+                     std::unordered_set<std::string>& usedValues) {
     std::unordered_map<std::string, std::size_t> byFileName;
-    for (std::size_t at = 0; at < asked.size() && at < fileNames.size(); ++at) {
-        if (!fileNames[at].empty()) {
-            byFileName.emplace(MatchKeyOf(desktop.icons, fileNames[at]), asked[at]);
+    for (const std::size_t at : asked) {
+        if (!icons[at].fileName.empty()) {
+            byFileName.emplace(MatchKeyOf(desktop.names, icons[at].fileName), at);
         }
     }
     for (const SavedPosition& position : saved) {
@@ -98,57 +102,75 @@ void PlaceByLabel(const std::vector<std::string>& labelKeys,
     }
 }
 
-// Automatic arrangement would undo every move, so it is off while the icons
-// move, and then that setting alone is put back. With "Align icons to grid"
-// the desktop pushes an icon out of a cell another still holds, so all of
-// them move in one step.
-void MoveIcons(DesktopIconView& view, const std::vector<IconMove>& moves) {
-    bool arranged = false;
-    Check(view.AutoArrange(arranged));
-    if (arranged) {
-        Check(view.SetAutoArrange(false));
+std::vector<std::string> LabelKeys(Desktop& desktop, const std::vector<DesktopIcon>& icons) {
+    std::vector<std::string> keys;
+    keys.reserve(icons.size());
+    for (const DesktopIcon& icon : icons) {
+        keys.push_back(MatchKeyOf(desktop.names, icon.label.substr(0, kLongestSavedLabel)));
     }
-    const DesktopResult moved = view.Move(moves);
-    if (arranged) {
-        const DesktopResult putBack = view.SetAutoArrange(true);
-        Check(moved);
-        Check(putBack);
+    return keys;
+}
+
+// Where each saved icon goes, from a read of the desktop; the icons whose
+// labels `placed` holds stay out of it.
+std::vector<IconMove> MovesFor(Desktop& desktop, DesktopRead& read,
+                               const std::vector<SavedPosition>& saved,
+                               const std::set<std::u16string>& placed) {
+    std::vector<std::string> labelKeys = LabelKeys(desktop, read.icons);
+    const std::vector<std::size_t> asked = AskedByFileName(labelKeys, saved);
+    if (!asked.empty()) {
+        // File names cost one more answer per icon: only where they may
+        // name a value, in a read that replaces the first whole.
+        std::optional<DesktopRead> named = ReadIcons(desktop.icons, {false, true});
+        if (!named) {
+            return {};
+        }
+        read = std::move(*named);
+        labelKeys = LabelKeys(desktop, read.icons);
     }
-    Check(moved);
+    Targets targets;
+    std::unordered_set<std::string> usedValues;
+    PlaceByFileName(desktop, read.icons, AskedByFileName(labelKeys, saved), saved, targets,
+                    usedValues);
+    PlaceByLabel(labelKeys, saved, usedValues, targets);
+    std::vector<IconMove> moves;
+    moves.reserve(targets.size());
+    for (const auto& [icon, move] : targets) {
+        if (placed.count(read.icons[icon].label) == 0) {
+            moves.push_back(move);
+        }
+    }
+    return moves;
 }
 
 } // namespace
 
 bool RestoreIcons(Desktop& desktop) {
-    bool found = false;
-    const std::unique_ptr<DesktopIconView> view = OpenIconView(desktop.icons, found);
-    if (view == nullptr) {
-        return found;
-    }
-    const std::vector<SavedPosition> saved = ReadSavedPositions(desktop);
-    if (saved.empty()) {
+    std::set<std::u16string> placed;
+    return RestoreIconsNotYetPlaced(desktop, placed);
+}
+
+// A shell that restarted between the read and the move has other icons: the
+// move is repeated once, from a fresh read.
+bool RestoreIconsNotYetPlaced(Desktop& desktop, std::set<std::u16string>& placed) {
+    for (int attempt = 0;; ++attempt) {
+        std::optional<DesktopRead> read = ReadIcons(desktop.icons, {});
+        if (!read) {
+            return false;
+        }
+        const std::vector<SavedPosition> saved = ReadSavedPositions(desktop);
+        const std::vector<IconMove> moves =
+            saved.empty() ? std::vector<IconMove>{} : MovesFor(desktop, *read, saved, placed);
+        const DesktopResult moved = moves.empty() ? std::nullopt : desktop.icons.Place(moves);
+        if (moved && moved->kind == DesktopFailure::Kind::Restarted && attempt == 0) {
+            continue;
+        }
+        Check(moved);
+        for (const DesktopIcon& icon : read->icons) {
+            placed.insert(icon.label);
+        }
         return true;
     }
-    std::vector<DesktopIcon> icons;
-    Check(view->Icons(IconParts::Labels, icons));
-    std::vector<std::string> labelKeys;
-    labelKeys.reserve(icons.size());
-    for (const DesktopIcon& icon : icons) {
-        labelKeys.push_back(MatchKeyOf(desktop.icons, icon.label.substr(0, kLongestSavedLabel)));
-    }
-    Targets targets;
-    std::unordered_set<std::string> usedValues;
-    PlaceByFileName(desktop, *view, labelKeys, saved, targets, usedValues);
-    PlaceByLabel(labelKeys, saved, usedValues, targets);
-    std::vector<IconMove> moves;
-    moves.reserve(targets.size());
-    for (const auto& [icon, move] : targets) {
-        moves.push_back(move);
-    }
-    if (!moves.empty()) {
-        MoveIcons(*view, moves);
-    }
-    return true;
 }
 
 } // namespace vevove

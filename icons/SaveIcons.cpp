@@ -2,7 +2,7 @@
 #include "Errors.h"
 #include "IconCommands.h"
 #include "IconPositionsKey.h"
-#include "IconView.h"
+#include "DesktopCalls.h"
 
 #include <string>
 #include <unordered_map>
@@ -28,7 +28,7 @@ ValuesByForm IndexByForm(IconRegistry& registry, const std::vector<RegistryValue
 // Icons whose labels the registry takes for one name ("Report" for both
 // Report.docx and Report.pdf with extensions hidden) would share a value, so
 // each of them is named after its file name, where the desktop knows it.
-std::vector<std::u16string> ValueNames(IconRegistry& registry, DesktopIconView& view,
+std::vector<std::u16string> ValueNames(IconRegistry& registry,
                                        const std::vector<DesktopIcon>& icons) {
     std::vector<std::u16string> names;
     std::unordered_map<std::u16string, int> uses;
@@ -36,23 +36,23 @@ std::vector<std::u16string> ValueNames(IconRegistry& registry, DesktopIconView& 
         names.push_back(icon.label.substr(0, kLongestSavedLabel));
         ++uses[registry.ValueNameForm(names.back())];
     }
-    std::vector<std::size_t> shared;
     for (std::size_t at = 0; at < names.size(); ++at) {
-        if (uses[registry.ValueNameForm(names[at])] > 1) {
-            shared.push_back(at);
-        }
-    }
-    if (shared.empty()) {
-        return names;
-    }
-    std::vector<std::u16string> fileNames;
-    Check(view.FileNames(shared, fileNames));
-    for (std::size_t at = 0; at < shared.size() && at < fileNames.size(); ++at) {
-        if (!fileNames[at].empty()) {
-            names[shared[at]] = fileNames[at];
+        if (uses[registry.ValueNameForm(names[at])] > 1 && !icons[at].fileName.empty()) {
+            names[at] = icons[at].fileName;
         }
     }
     return names;
+}
+
+// Whether some labels would share a value.
+bool LabelsShared(IconRegistry& registry, const std::vector<DesktopIcon>& icons) {
+    std::unordered_map<std::u16string, int> uses;
+    for (const DesktopIcon& icon : icons) {
+        if (++uses[registry.ValueNameForm(icon.label.substr(0, kLongestSavedLabel))] > 1) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // For each value name the first icon's spelling and the last icon's
@@ -100,17 +100,19 @@ void StoreLayout(IconRegistry& registry, const std::vector<RegistryValue>& layou
 } // namespace
 
 // Every icon is read, and named, before the key is touched, so a command that
-// cannot reach them all leaves the layout saved before as it was.
+// cannot reach them all leaves the layout saved before as it was. File names
+// cost the desktop one more answer per icon, so they are read only where
+// labels are shared, in a second read that replaces the first whole.
 bool SaveIcons(Desktop& desktop) {
-    bool found = false;
-    const std::unique_ptr<DesktopIconView> view = OpenIconView(desktop.icons, found);
-    if (view == nullptr) {
-        return found;
+    std::optional<DesktopRead> read = ReadIcons(desktop.icons, {true, false});
+    if (read && LabelsShared(desktop.registry, read->icons)) {
+        read = ReadIcons(desktop.icons, {true, true});
     }
-    std::vector<DesktopIcon> icons;
-    Check(view->Icons(IconParts::LabelsAndPositions, icons));
-    const std::vector<std::u16string> names = ValueNames(desktop.registry, *view, icons);
-    StoreLayout(desktop.registry, NewLayout(desktop.registry, icons, names));
+    if (!read) {
+        return false;
+    }
+    const std::vector<std::u16string> names = ValueNames(desktop.registry, read->icons);
+    StoreLayout(desktop.registry, NewLayout(desktop.registry, read->icons, names));
     return true;
 }
 

@@ -22,17 +22,51 @@ struct FreeWithTaskAllocator {
 using OwnedItem = std::unique_ptr<ITEMIDLIST, FreeWithTaskAllocator>;
 using OwnedText = std::unique_ptr<wchar_t, FreeWithTaskAllocator>;
 
+// A shell that restarted has let go of every object it served.
+bool Disconnected(HRESULT result) {
+    return result == RPC_E_DISCONNECTED || result == RPC_E_SERVER_DIED ||
+           result == RPC_E_SERVER_DIED_DNE || result == CO_E_OBJNOTCONNECTED ||
+           result == HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE);
+}
+
 DesktopFailure Failed(HRESULT result) {
+    if (Disconnected(result)) {
+        return DesktopFailure{DesktopFailure::Kind::Restarted, {}};
+    }
     return DesktopFailure{DesktopFailure::Kind::System,
                           SystemFailureFor(static_cast<std::uint32_t>(result))};
 }
 
-// The view of the shell window that shows the desktop.
-ComPtr<IFolderView> DesktopFolderView() {
+// A shell busy for a moment rejects a call ("retry later"); it is tried again
+// for as long as a shell may take to answer. Each answer counts as one.
+constexpr ULONGLONG kRetryForMs = 2000;
+constexpr DWORD kRetryPauseMs = 50;
+
+template <typename Call> HRESULT Ask(Call call) {
+    const ULONGLONG start = GetTickCount64();
+    for (;;) {
+        const HRESULT result = call();
+        ShellAnswered();
+        if ((result != RPC_E_CALL_REJECTED && result != RPC_E_SERVERCALL_RETRYLATER) ||
+            GetTickCount64() - start >= kRetryForMs) {
+            return result;
+        }
+        Sleep(kRetryPauseMs);
+    }
+}
+
+// The view of the shell window that shows the desktop, and how far the shell
+// windows are.
+ComPtr<IFolderView> DesktopFolderView(ShellWindows& shellWindows) {
+    shellWindows = ShellWindows::Missing;
     ComPtr<IShellWindows> windows;
-    if (FAILED(CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_ALL, IID_PPV_ARGS(&windows)))) {
+    if (FAILED(Ask([&] {
+            return CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_ALL,
+                                    IID_PPV_ARGS(&windows));
+        }))) {
         return nullptr;
     }
+    shellWindows = ShellWindows::Starting;
     VARIANT desktop;
     VariantInit(&desktop);
     desktop.vt = VT_I4;
@@ -41,50 +75,61 @@ ComPtr<IFolderView> DesktopFolderView() {
     VariantInit(&none);
     long window = 0;
     ComPtr<IDispatch> dispatch;
-    if (windows->FindWindowSW(&desktop, &none, SWC_DESKTOP, &window, SWFO_NEEDDISPATCH,
-                              &dispatch) != S_OK ||
+    if (Ask([&] {
+            return windows->FindWindowSW(&desktop, &none, SWC_DESKTOP, &window,
+                                         SWFO_NEEDDISPATCH, &dispatch);
+        }) != S_OK ||
         dispatch == nullptr) {
         return nullptr;
     }
+    shellWindows = ShellWindows::Found;
     ComPtr<IServiceProvider> services;
     ComPtr<IShellBrowser> browser;
     ComPtr<IShellView> shellView;
     ComPtr<IFolderView> view;
-    if (FAILED(dispatch.As(&services)) ||
-        FAILED(services->QueryService(SID_STopLevelBrowser, IID_PPV_ARGS(&browser))) ||
-        FAILED(browser->QueryActiveShellView(&shellView)) || shellView == nullptr ||
-        FAILED(shellView.As(&view))) {
+    if (FAILED(Ask([&] { return dispatch.As(&services); })) ||
+        FAILED(Ask([&] {
+            return services->QueryService(SID_STopLevelBrowser, IID_PPV_ARGS(&browser));
+        })) ||
+        FAILED(Ask([&] { return browser->QueryActiveShellView(&shellView); })) ||
+        shellView == nullptr || FAILED(Ask([&] { return shellView.As(&view); }))) {
         return nullptr;
     }
     return view;
 }
 
-class FolderViewIcons final : public DesktopIconView {
+class FolderViewIcons final : public DesktopWay {
   public:
-    FolderViewIcons(ComPtr<IFolderView> view, ComPtr<IShellFolder> folder,
-                    std::vector<OwnedItem> items)
-        : view_(std::move(view)), folder_(std::move(folder)), items_(std::move(items)) {
+    FolderViewIcons(ComPtr<IFolderView> view, ComPtr<IShellFolder> folder, HWND window)
+        : view_(std::move(view)), folder_(std::move(folder)), window_(window) {
         view_.As(&view2_);
     }
 
-    // Automatic arrangement that a failed command had switched off comes
-    // back before the view goes.
-    ~FolderViewIcons() override {
-        if (switchedOff_) {
-            SetAutoArrange(true);
-        }
-    }
+    bool Alive() const override { return IsWindow(window_) != FALSE; }
 
-    DesktopResult Icons(IconParts parts, std::vector<DesktopIcon>& icons) override {
+    DesktopResult Read(IconParts parts, std::vector<DesktopIcon>& icons) override {
         icons.clear();
+        if (DesktopResult listed = ListItems()) {
+            return listed;
+        }
         for (const OwnedItem& item : items_) {
             DesktopIcon icon;
             if (const HRESULT named = Name(item.get(), SHGDN_NORMAL, icon.label); FAILED(named)) {
                 return Failed(named);
             }
-            if (parts == IconParts::LabelsAndPositions) {
+            // The name the folder parses, in the folder: the file's name with
+            // its extension, which no other item of the folder bears.
+            if (parts.fileNames) {
+                if (const HRESULT named =
+                        Name(item.get(), SHGDN_INFOLDER | SHGDN_FORPARSING, icon.fileName);
+                    FAILED(named)) {
+                    return Failed(named);
+                }
+            }
+            if (parts.positions) {
                 POINT point = {};
-                if (const HRESULT placed = view_->GetItemPosition(item.get(), &point);
+                if (const HRESULT placed =
+                        Ask([&] { return view_->GetItemPosition(item.get(), &point); });
                     FAILED(placed)) {
                     return Failed(placed);
                 }
@@ -92,27 +137,6 @@ class FolderViewIcons final : public DesktopIconView {
                 icon.y = point.y;
             }
             icons.push_back(std::move(icon));
-            ShellAnswered();
-        }
-        return std::nullopt;
-    }
-
-    // The name the folder parses, in the folder: the file's name with its
-    // extension, which no other item of the folder bears.
-    DesktopResult FileNames(const std::vector<std::size_t>& icons,
-                            std::vector<std::u16string>& names) override {
-        names.clear();
-        for (const std::size_t icon : icons) {
-            std::u16string name;
-            if (icon < items_.size()) {
-                if (const HRESULT named =
-                        Name(items_[icon].get(), SHGDN_INFOLDER | SHGDN_FORPARSING, name);
-                    FAILED(named)) {
-                    return Failed(named);
-                }
-            }
-            names.push_back(std::move(name));
-            ShellAnswered();
         }
         return std::nullopt;
     }
@@ -120,13 +144,14 @@ class FolderViewIcons final : public DesktopIconView {
     DesktopResult AutoArrange(bool& on) override {
         if (view2_ != nullptr) {
             DWORD flags = 0;
-            if (const HRESULT read = view2_->GetCurrentFolderFlags(&flags); FAILED(read)) {
+            if (const HRESULT read = Ask([&] { return view2_->GetCurrentFolderFlags(&flags); });
+                FAILED(read)) {
                 return Failed(read);
             }
             on = (flags & FWF_AUTOARRANGE) != 0;
             return std::nullopt;
         }
-        on = view_->GetAutoArrange() == S_OK;
+        on = Ask([&] { return view_->GetAutoArrange(); }) == S_OK;
         return std::nullopt;
     }
 
@@ -136,12 +161,13 @@ class FolderViewIcons final : public DesktopIconView {
         if (view2_ == nullptr) {
             return std::nullopt;
         }
-        if (const HRESULT set = view2_->SetCurrentFolderFlags(
-                FWF_AUTOARRANGE, on ? DWORD{FWF_AUTOARRANGE} : DWORD{0});
+        if (const HRESULT set = Ask([&] {
+                return view2_->SetCurrentFolderFlags(FWF_AUTOARRANGE,
+                                                     on ? DWORD{FWF_AUTOARRANGE} : DWORD{0});
+            });
             FAILED(set)) {
             return Failed(set);
         }
-        switchedOff_ = !on;
         return std::nullopt;
     }
 
@@ -159,15 +185,37 @@ class FolderViewIcons final : public DesktopIconView {
         if (items.empty()) {
             return std::nullopt;
         }
-        const HRESULT moved = view_->SelectAndPositionItems(
-            static_cast<UINT>(items.size()), items.data(), points.data(), SVSI_POSITIONITEM);
+        const HRESULT moved = Ask([&] {
+            return view_->SelectAndPositionItems(static_cast<UINT>(items.size()), items.data(),
+                                                 points.data(), SVSI_POSITIONITEM);
+        });
         return FAILED(moved) ? std::optional(Failed(moved)) : std::nullopt;
     }
 
   private:
+    // The view's items as they are now, in its order.
+    DesktopResult ListItems() {
+        int count = 0;
+        if (const HRESULT counted = Ask([&] { return view_->ItemCount(SVGIO_ALLVIEW, &count); });
+            FAILED(counted)) {
+            return Failed(counted);
+        }
+        items_.clear();
+        for (int at = 0; at < count; ++at) {
+            PITEMID_CHILD item = nullptr;
+            if (const HRESULT got = Ask([&] { return view_->Item(at, &item); }); FAILED(got)) {
+                return Failed(got);
+            }
+            if (item != nullptr) {
+                items_.emplace_back(item);
+            }
+        }
+        return std::nullopt;
+    }
+
     HRESULT Name(PCUITEMID_CHILD item, SHGDNF form, std::u16string& name) {
         STRRET answer = {};
-        HRESULT result = folder_->GetDisplayNameOf(item, form, &answer);
+        HRESULT result = Ask([&] { return folder_->GetDisplayNameOf(item, form, &answer); });
         if (FAILED(result)) {
             return result;
         }
@@ -183,8 +231,8 @@ class FolderViewIcons final : public DesktopIconView {
     ComPtr<IFolderView> view_;
     ComPtr<IFolderView2> view2_;
     ComPtr<IShellFolder> folder_;
-    std::vector<OwnedItem> items_; // in the view's order
-    bool switchedOff_ = false;
+    HWND window_;
+    std::vector<OwnedItem> items_; // as the last read listed them
 };
 
 } // namespace
@@ -192,28 +240,26 @@ class FolderViewIcons final : public DesktopIconView {
 // The view serves when it gives its items and the first one's position; a
 // view without items cannot show that it does, and a desktop without icons
 // is served as well by the list view.
-void OpenFolderViewIcons(ShellSession& session) {
-    const ComPtr<IFolderView> view = DesktopFolderView();
+std::unique_ptr<DesktopWay> OpenFolderViewIcons(ShellWindows& shellWindows) {
+    const ComPtr<IFolderView> view = DesktopFolderView(shellWindows);
     ComPtr<IShellFolder> folder;
+    ComPtr<IShellView> shellView;
+    HWND window = nullptr;
     int count = 0;
-    if (view == nullptr || FAILED(view->GetFolder(IID_PPV_ARGS(&folder))) ||
-        FAILED(view->ItemCount(SVGIO_ALLVIEW, &count)) || count <= 0) {
-        return;
+    PITEMID_CHILD first = nullptr;
+    if (view == nullptr || FAILED(Ask([&] { return view->GetFolder(IID_PPV_ARGS(&folder)); })) ||
+        FAILED(Ask([&] { return view.As(&shellView); })) ||
+        FAILED(Ask([&] { return shellView->GetWindow(&window); })) ||
+        FAILED(Ask([&] { return view->ItemCount(SVGIO_ALLVIEW, &count); })) || count <= 0 ||
+        FAILED(Ask([&] { return view->Item(0, &first); })) || first == nullptr) {
+        return nullptr;
     }
-    std::vector<OwnedItem> items;
-    for (int at = 0; at < count; ++at) {
-        PITEMID_CHILD item = nullptr;
-        if (FAILED(view->Item(at, &item)) || item == nullptr) {
-            return;
-        }
-        items.emplace_back(item);
-        ShellAnswered();
-    }
+    const OwnedItem owned(first);
     POINT point = {};
-    if (FAILED(view->GetItemPosition(items.front().get(), &point))) {
-        return;
+    if (FAILED(Ask([&] { return view->GetItemPosition(owned.get(), &point); }))) {
+        return nullptr;
     }
-    session = std::make_unique<FolderViewIcons>(view, folder, std::move(items));
+    return std::make_unique<FolderViewIcons>(view, folder, window);
 }
 
 } // namespace vevove

@@ -76,29 +76,19 @@ bool PointerBits(HANDLE process, int& bits) {
 }
 
 // The one block in the shell's process that the messages' records lie in.
-// Its messages are sent without a time limit: the shell thread may wait, and
-// once a message has been answered, the shell is done with the block.
-class ListViewIcons final : public DesktopIconView {
+// Its messages are sent without a time limit: the worker may wait, and once a
+// message has been answered, the shell is done with the block. The list view
+// knows no file names.
+class ListViewIcons final : public DesktopWay {
   public:
     ListViewIcons(HWND listView, OwnedHandle process, void* block, int pointerBits)
         : listView_(listView), process_(std::move(process)), block_(block),
           layout_(ListViewLayoutFor(pointerBits)) {}
 
-    // Automatic arrangement that a failed command had switched off comes
-    // back before the block goes.
-    ~ListViewIcons() override {
-        if (switchedOff_) {
-            SetAutoArrange(true);
-        }
-        VirtualFreeEx(process_.get(), block_, 0, MEM_RELEASE);
-    }
+    ~ListViewIcons() override { VirtualFreeEx(process_.get(), block_, 0, MEM_RELEASE); }
 
-    DesktopResult Icons(IconParts parts, std::vector<DesktopIcon>& icons) override;
-    DesktopResult FileNames(const std::vector<std::size_t>& icons,
-                            std::vector<std::u16string>& names) override {
-        names.assign(icons.size(), std::u16string());
-        return std::nullopt;
-    }
+    bool Alive() const override { return IsWindow(listView_) != FALSE; }
+    DesktopResult Read(IconParts parts, std::vector<DesktopIcon>& icons) override;
     DesktopResult AutoArrange(bool& on) override {
         on = (GetWindowLongW(listView_, GWL_STYLE) & LVS_AUTOARRANGE) != 0;
         return std::nullopt;
@@ -109,7 +99,7 @@ class ListViewIcons final : public DesktopIconView {
         const LONG style = GetWindowLongW(listView_, GWL_STYLE);
         SetWindowLongW(listView_, GWL_STYLE,
                        on ? style | LVS_AUTOARRANGE : style & ~LVS_AUTOARRANGE);
-        switchedOff_ = !on;
+        ShellAnswered();
         return std::nullopt;
     }
     DesktopResult Move(const std::vector<IconMove>& moves) override;
@@ -140,13 +130,12 @@ class ListViewIcons final : public DesktopIconView {
     OwnedHandle process_;
     void* block_;
     const ListViewLayout& layout_;
-    bool switchedOff_ = false;
 };
 
 // The items go through the slots in turns: each item of a turn has its
 // requests answered into its own slot, and then one copy brings back the
 // whole turn. A position the list view does not give counts as zeros.
-DesktopResult ListViewIcons::Icons(IconParts parts, std::vector<DesktopIcon>& icons) {
+DesktopResult ListViewIcons::Read(IconParts parts, std::vector<DesktopIcon>& icons) {
     const auto count = static_cast<std::size_t>(std::max<LRESULT>(Send(LVM_GETITEMCOUNT, 0, 0), 0));
     std::vector<std::uint8_t> slots(std::size_t{kItemSlots} * layout_.slotSize, 0);
     for (std::size_t slot = 0; slot < kItemSlots; ++slot) {
@@ -166,7 +155,7 @@ DesktopResult ListViewIcons::Icons(IconParts parts, std::vector<DesktopIcon>& ic
         for (std::size_t slot = 0; slot < turn; ++slot) {
             const RemoteAddress record = Address(slot * layout_.slotSize);
             lengths[slot] = ReportedTextLength(Send(LVM_GETITEMTEXTW, first + slot, record));
-            if (parts == IconParts::LabelsAndPositions) {
+            if (parts.positions) {
                 placed[slot] =
                     Send(LVM_GETITEMPOSITION, first + slot, record + layout_.pointArea) != 0;
             }
@@ -212,7 +201,7 @@ DesktopResult ListViewIcons::Move(const std::vector<IconMove>& moves) {
 
 // Each failure's code is read before the process is closed, which may change
 // it.
-DesktopResult OpenListViewIcons(ShellSession& session) {
+DesktopResult OpenListViewIcons(std::unique_ptr<DesktopWay>& way) {
     HWND listView = FindDesktopListView();
     DWORD processId = 0;
     if (listView == nullptr || GetWindowThreadProcessId(listView, &processId) == 0 ||
@@ -236,7 +225,7 @@ DesktopResult OpenListViewIcons(ShellSession& session) {
     if (block == nullptr) {
         return SystemFailed();
     }
-    session = std::make_unique<ListViewIcons>(listView, std::move(process), block, bits);
+    way = std::make_unique<ListViewIcons>(listView, std::move(process), block, bits);
     return std::nullopt;
 }
 

@@ -1,8 +1,7 @@
 #include "Win32Platform.h"
 
-#include "DesktopWays.h"
-#include "ScopeGuard.h"
 #include "SystemFailureText.h"
+#include "Trace.h"
 
 #include <array>
 #include <utility>
@@ -12,6 +11,7 @@ namespace vevove {
 namespace {
 
 const DesktopFailure kNotAnswering{DesktopFailure::Kind::NotAnswering, {}};
+const DesktopFailure kRestarted{DesktopFailure::Kind::Restarted, {}};
 
 // LCMapStringW's sort keys compare equal exactly when CompareStringW finds
 // the texts equal, which is how lstrcmpiW, and with it the list view's search
@@ -27,106 +27,73 @@ int MapToSortKey(const std::u16string& text, BYTE* bytes, int size) {
 
 } // namespace
 
-// The program's side of a session on the shell thread: each call is handed
-// to the thread, its answer copied back once it came in time.
-class ThreadedIconView final : public DesktopIconView {
-  public:
-    ThreadedIconView(Win32DesktopIcons& owner, std::shared_ptr<ShellThread> thread)
-        : owner_(owner), thread_(std::move(thread)) {
-        owner_.viewOpen_ = true;
-    }
-    ~ThreadedIconView() override {
-        thread_->End();
-        if (!thread_->Ended()) {
-            owner_.leftBehind_ = thread_;
+// The folder view where it serves, else the list view. A shell whose windows
+// do not find the desktop yet is asked again at every read.
+DesktopResult Win32DesktopIcons::Open() {
+    way_ = OpenFolderViewIcons(shellWindows_);
+    if (way_ == nullptr) {
+        if (DesktopResult failed = OpenListViewIcons(way_)) {
+            return failed;
         }
-        owner_.viewOpen_ = false;
     }
+    return way_ == nullptr ? std::optional(DesktopFailure{DesktopFailure::Kind::NoDesktop, {}})
+                           : std::nullopt;
+}
 
-    DesktopResult Icons(IconParts parts, std::vector<DesktopIcon>& icons) override {
-        return Ask(icons, [parts](DesktopIconView& session, std::vector<DesktopIcon>& answer) {
-            return session.Icons(parts, answer);
-        });
+// A shell that restarted since the desktop was opened has let go of it: the
+// desktop is opened again and read once more.
+DesktopResult Win32DesktopIcons::Read(IconParts parts, DesktopRead& read) {
+    for (int attempt = 0;; ++attempt) {
+        if (way_ == nullptr || !way_->Alive() || shellWindows_ == ShellWindows::Starting) {
+            if (DesktopResult failed = Open()) {
+                way_.reset();
+                return failed;
+            }
+        }
+        DesktopResult result = way_->Read(parts, read.icons);
+        read.shellReady = shellWindows_ != ShellWindows::Starting;
+        if (result) {
+            way_.reset();
+            if (result->kind == DesktopFailure::Kind::Restarted && attempt == 0) {
+                Trace("desktop worker: the shell restarted; reading the new desktop");
+                continue;
+            }
+            return result;
+        }
+        return CommandGivenUp() ? std::optional(kNotAnswering) : std::nullopt;
     }
-    DesktopResult FileNames(const std::vector<std::size_t>& icons,
-                            std::vector<std::u16string>& names) override {
-        return Ask(names, [icons](DesktopIconView& session, std::vector<std::u16string>& answer) {
-            return session.FileNames(icons, answer);
-        });
-    }
-    DesktopResult AutoArrange(bool& on) override {
-        return Ask(
-            on, [](DesktopIconView& session, bool& answer) { return session.AutoArrange(answer); });
-    }
-    DesktopResult SetAutoArrange(bool on) override {
-        bool unused = false;
-        return Ask(unused,
-                   [on](DesktopIconView& session, bool&) { return session.SetAutoArrange(on); });
-    }
-    DesktopResult Move(const std::vector<IconMove>& moves) override {
-        bool unused = false;
-        return Ask(unused,
-                   [moves](DesktopIconView& session, bool&) { return session.Move(moves); });
-    }
+}
 
-  private:
-    // The answer belongs to the call, which may outlive this wait.
-    template <typename Answer, typename Call> DesktopResult Ask(Answer& answer, Call call) {
-        auto reply = std::make_shared<std::pair<DesktopResult, Answer>>();
-        if (!thread_->Run([reply, call](ShellSession& session) {
-                reply->first = call(*session, reply->second);
-            })) {
-            return kNotAnswering;
+// Automatic arrangement would undo every move, so it is off while the icons
+// move, and then that setting alone is put back, whatever became of the move.
+// With "Align icons to grid" the desktop pushes an icon out of a cell another
+// still holds, so all of them move in one step.
+DesktopResult Win32DesktopIcons::Place(const std::vector<IconMove>& moves) {
+    if (way_ == nullptr || !way_->Alive()) {
+        way_.reset();
+        return kRestarted;
+    }
+    bool arranged = false;
+    DesktopResult result = way_->AutoArrange(arranged);
+    if (!result && arranged) {
+        result = way_->SetAutoArrange(false);
+    }
+    if (!result) {
+        result = way_->Move(moves);
+        if (arranged) {
+            const DesktopResult putBack = way_->SetAutoArrange(true);
+            result = result ? result : putBack;
         }
-        answer = std::move(reply->second);
-        return reply->first;
     }
-
-    Win32DesktopIcons& owner_;
-    std::shared_ptr<ShellThread> thread_;
-};
-
-DesktopResult Win32DesktopIcons::Open(std::unique_ptr<DesktopIconView>& view) {
-    if (viewOpen_) {
-        return DesktopFailure{DesktopFailure::Kind::Busy, {}};
+    if (result) {
+        way_.reset();
+        return result;
     }
-    // Waiting for the desktop, or for a command it left unanswered to end
-    // (which takes a moment once the desktop answers again), a click handled
-    // meanwhile must not start a second command inside this one.
-    viewOpen_ = true;
-    ScopeGuard notOpen([this] { viewOpen_ = false; });
-    if (leftBehind_ != nullptr) {
-        if (!leftBehind_->AwaitEnd()) {
-            return kNotAnswering;
-        }
-        leftBehind_.reset();
-    }
-    auto thread = std::make_shared<ShellThread>();
-    if (!thread->Start()) {
-        return DesktopFailure{DesktopFailure::Kind::System, LastSystemFailure()};
-    }
-    auto opened = std::make_shared<std::pair<DesktopResult, bool>>();
-    const bool answered = thread->Run([opened](ShellSession& session) {
-        OpenFolderViewIcons(session);
-        if (session == nullptr) {
-            opened->first = OpenListViewIcons(session);
-        }
-        opened->second = session != nullptr;
-    });
-    if (!answered || opened->first || !opened->second) {
-        thread->End();
-        if (!thread->Ended()) {
-            leftBehind_ = thread;
-        }
-        return answered ? opened->first : kNotAnswering;
-    }
-    notOpen.Dismiss();
-    view = std::make_unique<ThreadedIconView>(*this, std::move(thread));
-    return std::nullopt;
+    return CommandGivenUp() ? std::optional(kNotAnswering) : std::nullopt;
 }
 
 // Most keys fit the buffer on the stack; a longer one is asked for its size.
-std::optional<SystemFailure> Win32DesktopIcons::MatchKey(const std::u16string& name,
+std::optional<SystemFailure> Win32NameMatching::MatchKey(const std::u16string& name,
                                                          std::string& key) {
     std::array<BYTE, 1024> bytes;
     int size = MapToSortKey(name, bytes.data(), static_cast<int>(bytes.size()));

@@ -1,14 +1,16 @@
-// The Win32 side of the seam, as both of the program's entries use it: each
-// implementation of a seam interface, and the bundle of them on a thread's
-// COM apartment (the settings folder is a shell lookup).
+// The Win32 side of the seam: each implementation of a seam interface, and
+// the bundle of those that both of the program's entries use on their own
+// thread's COM apartment (the settings folder is a shell lookup); the
+// desktop's icons and names live on the desktop worker's thread.
 #pragma once
 
 #include "ComApartment.h"
 #include "DesktopIcons.h"
+#include "DesktopWays.h"
 #include "Display.h"
 #include "IconRegistry.h"
+#include "NameMatching.h"
 #include "SettingsStorage.h"
-#include "ShellThread.h"
 
 #include <memory>
 
@@ -32,22 +34,29 @@ class Win32Display final : public Display {
     bool ChangeMode(std::uint32_t width, std::uint32_t height) override;
 };
 
-// The desktop's icons on Windows: through the shell's folder view where it
-// serves, otherwise through the list view in the shell's process, decided
-// once per command; every call on a thread of the command's own, waited for
-// at most about two seconds.
+// The desktop's icons on Windows, on the desktop worker's thread: through the
+// shell's folder view where it serves, otherwise through the list view in the
+// shell's process, decided when the desktop is opened. It stays open across
+// the reads and moves of a burst and is opened again when the shell has
+// restarted.
 class Win32DesktopIcons final : public DesktopIcons {
   public:
-    DesktopResult Open(std::unique_ptr<DesktopIconView>& view) override;
-    std::optional<SystemFailure> MatchKey(const std::u16string& name, std::string& key) override;
+    DesktopResult Read(IconParts parts, DesktopRead& read) override;
+    DesktopResult Place(const std::vector<IconMove>& moves) override;
+    // Lets go of the desktop until the next read.
+    void Close() { way_.reset(); }
 
   private:
-    friend class ThreadedIconView;
+    DesktopResult Open();
 
-    bool viewOpen_ = false;
-    // The thread of a command that the desktop left unanswered, until it
-    // ends: no other command starts meanwhile.
-    std::shared_ptr<ShellThread> leftBehind_;
+    std::unique_ptr<DesktopWay> way_;
+    ShellWindows shellWindows_ = ShellWindows::Found;
+};
+
+// Names as the list view's search by text compares them.
+class Win32NameMatching final : public NameMatching {
+  public:
+    std::optional<SystemFailure> MatchKey(const std::u16string& name, std::string& key) override;
 };
 
 // The current user's registry on Windows, as the icon logic uses it.
@@ -68,7 +77,6 @@ struct Win32Platform {
     ComApartment apartment;
     Win32SettingsStorage storage;
     Win32Display display;
-    Win32DesktopIcons desktopIcons;
     Win32IconRegistry registry;
 };
 

@@ -2,113 +2,68 @@
 
 #include "FoldedCase.h"
 
+#include <algorithm>
+
 namespace vevove::fake {
 
-namespace {
-
-const DesktopFailure kNotAnswering{DesktopFailure::Kind::NotAnswering, {}};
-
-DesktopResult SystemFailed(const SystemFailure& failure) {
-    return DesktopFailure{DesktopFailure::Kind::System, failure};
-}
-
-class FakeView final : public DesktopIconView {
-  public:
-    explicit FakeView(FakeDesktopIcons& desktop) : desktop_(desktop) { ++desktop_.openViews; }
-    ~FakeView() override {
-        if (switchedOff_) {
-            desktop_.autoArrange = true;
-        }
-        --desktop_.openViews;
-    }
-
-    DesktopResult Icons(IconParts parts, std::vector<DesktopIcon>& icons) override {
-        return Call("Icons", [&] {
-            icons.clear();
-            for (const FakeDesktopIcons::Icon& icon : desktop_.icons) {
-                const bool placed = parts == IconParts::LabelsAndPositions;
-                icons.push_back({icon.label, placed ? icon.x : 0, placed ? icon.y : 0});
-            }
-        });
-    }
-    DesktopResult FileNames(const std::vector<std::size_t>& icons,
-                            std::vector<std::u16string>& names) override {
-        return Call("FileNames", [&] {
-            names.clear();
-            for (const std::size_t icon : icons) {
-                names.push_back(desktop_.knowsFileNames && icon < desktop_.icons.size()
-                                    ? desktop_.icons[icon].fileName
-                                    : u"");
-            }
-        });
-    }
-    DesktopResult AutoArrange(bool& on) override {
-        return Call("AutoArrange", [&] { on = desktop_.autoArrange; });
-    }
-    DesktopResult SetAutoArrange(bool on) override {
-        return Call("SetAutoArrange", [&] {
-            desktop_.autoArrange = on;
-            switchedOff_ = !on;
-        });
-    }
-    DesktopResult Move(const std::vector<IconMove>& moves) override {
-        return Call("Move", [&] {
-            for (const IconMove& move : moves) {
-                if (!desktop_.autoArrange && move.icon < desktop_.icons.size()) {
-                    desktop_.icons[move.icon].x = move.x;
-                    desktop_.icons[move.icon].y = move.y;
-                }
-            }
-        });
-    }
-
-  private:
-    template <typename Work> DesktopResult Call(const char* operation, Work work) {
-        if (desktop_.failures.Take("Answer")) {
-            desktop_.answering = false;
-        }
-        if (!desktop_.answering || stuck_) {
-            stuck_ = true;
-            return kNotAnswering;
-        }
-        if (auto failure = desktop_.failures.Take(operation)) {
-            return SystemFailed(*failure);
-        }
-        work();
-        return std::nullopt;
-    }
-
-    FakeDesktopIcons& desktop_;
-    bool switchedOff_ = false;
-    bool stuck_ = false;
-};
-
-} // namespace
-
-DesktopResult FakeDesktopIcons::Open(std::unique_ptr<DesktopIconView>& view) {
-    if (whileOpening) {
-        whileOpening();
-    }
-    if (openViews > 0) {
-        return DesktopFailure{DesktopFailure::Kind::Busy, {}};
-    }
-    if (auto failure = failures.Take("Open")) {
-        return SystemFailed(*failure);
+DesktopResult FakeDesktopIcons::Refused(const char* operation) {
+    if (failures.Take("Answer")) {
+        answering = false;
     }
     if (!present) {
-        return std::nullopt;
+        return DesktopFailure{DesktopFailure::Kind::NoDesktop, {}};
     }
     if (!answering) {
-        return kNotAnswering;
+        return DesktopFailure{DesktopFailure::Kind::NotAnswering, {}};
     }
     if (widerShell) {
         return DesktopFailure{DesktopFailure::Kind::WiderShell, {}};
     }
-    view = std::make_unique<FakeView>(*this);
+    if (auto failure = failures.Take(operation)) {
+        return DesktopFailure{DesktopFailure::Kind::System, *failure};
+    }
     return std::nullopt;
 }
 
-std::optional<SystemFailure> FakeDesktopIcons::MatchKey(const std::u16string& name,
+DesktopResult FakeDesktopIcons::Read(IconParts parts, DesktopRead& read) {
+    if (DesktopResult refused = Refused("Read")) {
+        return refused;
+    }
+    read.icons.clear();
+    read.shellReady = shellReady;
+    for (const Icon& icon : icons) {
+        DesktopIcon seen{icon.label, {}, 0, 0};
+        if (parts.positions) {
+            seen.x = icon.x;
+            seen.y = icon.y;
+        }
+        if (parts.fileNames && knowsFileNames) {
+            seen.fileName = icon.fileName;
+        }
+        read.icons.push_back(std::move(seen));
+    }
+    return std::nullopt;
+}
+
+DesktopResult FakeDesktopIcons::Place(const std::vector<IconMove>& moves) {
+    if (DesktopResult refused = Refused("Place")) {
+        return refused;
+    }
+    if (restartsAtPlace > 0) {
+        --restartsAtPlace;
+        std::reverse(icons.begin(), icons.end());
+        return DesktopFailure{DesktopFailure::Kind::Restarted, {}};
+    }
+    for (const IconMove& move : moves) {
+        if (move.icon < icons.size()) {
+            icons[move.icon].x = move.x;
+            icons[move.icon].y = move.y;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<SystemFailure> FakeNameMatching::MatchKey(const std::u16string& name,
                                                         std::string& key) {
     if (auto failure = failures.Take("MatchKey")) {
         return failure;

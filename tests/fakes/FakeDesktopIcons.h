@@ -1,20 +1,18 @@
 // The desktop's icons as plain state: each icon's label, file name and
-// position, the view's automatic arrangement (with it on, a move leaves the
-// icons where the arrangement keeps them), whether the desktop answers, and
-// whether it knows file names (its folder view does, its list view does
-// not). A view that meets a desktop not answering says so from then on, and
-// what it had switched off comes back by itself, as the Win32 side does once
-// the desktop answers. Names match as FoldedCase folds them, with "\u00DF"
-// taken for "ss", as Windows sorts.
-// Failures: "Open", "Icons", "FileNames", "AutoArrange", "SetAutoArrange",
-// "Move", "MatchKey"; and "Answer": the desktop stops answering at that call
-// of a view.
+// position, the view's automatic arrangement, whether the desktop answers,
+// whether its shell is ready, and whether it knows file names (its folder
+// view does, its list view does not). A desktop that stops answering says so
+// until a test makes it answer again. Placing moves the icons whatever the
+// arrangement, which stays as it was, as the Win32 side switches it off and
+// back.
+// Failures: "Read", "Place"; and "Answer": the desktop stops answering at
+// that call.
 #pragma once
 
 #include "DesktopIcons.h"
 #include "InjectedFailures.h"
+#include "NameMatching.h"
 
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,13 +36,25 @@ class FakeDesktopIcons : public DesktopIcons {
     bool widerShell = false;
     bool autoArrange = false;
     bool answering = true;
-    int openViews = 0;
-    // What happens meanwhile when a command opens the desktop, as a window
-    // handles messages while it waits for the shell.
-    std::function<void()> whileOpening;
+    bool shellReady = true;
+    // Places that the shell refuses as restarted since the last read; the
+    // icons then stand in reverse order, as a new shell may list them.
+    int restartsAtPlace = 0;
     InjectedFailures failures;
 
-    DesktopResult Open(std::unique_ptr<DesktopIconView>& view) override;
+    DesktopResult Read(IconParts parts, DesktopRead& read) override;
+    DesktopResult Place(const std::vector<IconMove>& moves) override;
+
+  private:
+    DesktopResult Refused(const char* operation);
+};
+
+// Names match as FoldedCase folds them, with "\u00DF" taken for "ss", as
+// Windows sorts. Failure: "MatchKey".
+class FakeNameMatching : public NameMatching {
+  public:
+    InjectedFailures failures;
+
     std::optional<SystemFailure> MatchKey(const std::u16string& name, std::string& key) override;
 };
 

@@ -1,168 +1,208 @@
-// The automatic icon restore: it waits for the desktop to settle, for no
-// longer than its deadline, restores once per burst of events, fails
-// quietly; and its option, kept outside the layout's key.
+// The automatic icon restore: it waits for the desktop to settle, restores
+// only a desktop with icons, tries a failed restore again, places icons that
+// come late, gives up quietly; and its option, kept outside the layout's key.
 #include "AutomaticRestore.h"
 #include "ErrorThrownBy.h"
 #include "IconCommandTest.h"
+
+#include <functional>
 
 namespace vevove::fake {
 namespace {
 
 constexpr const char* kOptionsKey = "Software\\VUD\\Vevove";
 
+using Kind = AutomaticStep::Kind;
+
+DesktopLook Icons(std::vector<DesktopIcon> icons, bool ready = true) {
+    return {true, ready, std::move(icons)};
+}
+
+const std::vector<DesktopIcon> kTwo = {{u"Papierkorb", {}, 10, 20}, {u"Notizen", {}, 10, 90}};
+
+// The program around the rules: it asks what to do and does it at once, the
+// desktop given as what a look sees at a moment; events come at their times.
+struct Program {
+    AutomaticRestore restore;
+    std::function<DesktopLook(TickCount)> desktop;
+    std::function<bool(TickCount)> restoreWorks = [](TickCount) { return true; };
+    std::vector<TickCount> events;
+    // "restore at T", "late icons at T", "nothing at T": what it did.
+    Strings done;
+
+    void Run(TickCount limit) {
+        std::size_t nextEvent = 0;
+        TickCount now = events.front();
+        while (now <= limit) {
+            while (nextEvent < events.size() && events[nextEvent] <= now) {
+                restore.DesktopRebuilt(events[nextEvent++]);
+            }
+            const AutomaticStep step = restore.Next(now);
+            switch (step.kind) {
+            case Kind::Nothing:
+                done.push_back("nothing at " + std::to_string(now));
+                if (nextEvent == events.size()) {
+                    return;
+                }
+                now = events[nextEvent];
+                break;
+            case Kind::Wait:
+                now = nextEvent < events.size() ? std::min(step.until, events[nextEvent])
+                                                : step.until;
+                break;
+            case Kind::Look:
+                restore.Looked(now, desktop(now));
+                break;
+            case Kind::Restore:
+            case Kind::PlaceLateIcons: {
+                const bool works = restoreWorks(now);
+                std::set<std::u16string> placed = restore.placed();
+                for (const DesktopIcon& icon : desktop(now).icons) {
+                    placed.insert(icon.label);
+                }
+                done.push_back(std::string(step.kind == Kind::Restore ? "restore" : "late icons") +
+                               (works ? "" : " failed") + " at " + std::to_string(now));
+                restore.Restored(now, works, placed);
+                break;
+            }
+            }
+        }
+    }
+};
+
+TEST(AutomaticRestoreRulesTest, RestoresOnceSettledOrAtTheDeadlineAndGivesUpQuietly) {
+    struct Case {
+        const char* name;
+        std::vector<TickCount> events;
+        std::function<DesktopLook(TickCount)> desktop;
+        std::function<bool(TickCount)> restoreWorks;
+        Strings done;
+    };
+    const auto still = [](TickCount) { return Icons(kTwo); };
+    const auto works = [](TickCount) { return true; };
+    const Case cases[] = {
+        {"still at once", {0}, still, works, {"restore at 2000", "nothing at 32000"}},
+        {"moving, then still",
+         {0},
+         [](TickCount now) {
+             std::vector<DesktopIcon> icons = kTwo;
+             icons[1].x = now < 3000 ? static_cast<std::int32_t>(now) : 5;
+             return Icons(icons);
+         },
+         works,
+         {"restore at 4000", "nothing at 34000"}},
+        {"never still: the deadline restores what is there",
+         {0},
+         [](TickCount now) {
+             std::vector<DesktopIcon> icons = kTwo;
+             icons[1].x = static_cast<std::int32_t>(now);
+             return Icons(icons);
+         },
+         works,
+         {"restore at 8000", "nothing at 38000"}},
+        {"no icons: keeps looking past the deadline, then restores the first icons seen",
+         {0},
+         [](TickCount now) { return now < 20000 ? Icons({}) : Icons(kTwo); },
+         works,
+         {"restore at 20000", "nothing at 50000"}},
+        {"a shell still starting has not settled",
+         {0},
+         [](TickCount now) { return Icons(kTwo, now >= 12000); },
+         works,
+         {"restore at 12000", "nothing at 42000"}},
+        {"no answer for a minute: given up",
+         {0},
+         [](TickCount) { return DesktopLook{}; },
+         works,
+         {"nothing at 60000"}},
+        {"a burst settles anew but keeps the first deadline",
+         {0, 1500, 2500, 3500, 4500, 5500, 6500, 7500},
+         still,
+         works,
+         {"restore at 8500", "nothing at 38500"}},
+        {"a failed restore is tried at the next looks, three times in all",
+         {0},
+         still,
+         [](TickCount) { return false; },
+         {"restore failed at 2000", "restore failed at 3000", "restore failed at 4000",
+          "nothing at 4000"}},
+        {"a restore that fails once succeeds at the next look",
+         {0},
+         still,
+         [](TickCount now) { return now > 2000; },
+         {"restore failed at 2000", "restore at 3000", "nothing at 33000"}},
+        {"icons that come late are placed too",
+         {0},
+         [](TickCount now) {
+             std::vector<DesktopIcon> icons = kTwo;
+             if (now >= 10000) {
+                 icons.push_back({u"Spät", {}, 5, 5});
+             }
+             return Icons(icons);
+         },
+         works,
+         {"restore at 2000", "late icons at 10000", "nothing at 32000"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Program program;
+        program.events = c.events;
+        program.desktop = c.desktop;
+        program.restoreWorks = c.restoreWorks;
+        program.Run(100000);
+        EXPECT_EQ(program.done, c.done);
+    }
+}
+
+// A look during which the desktop was rebuilt again is the old desktop's: it
+// does not count for the new event, however like the next one it looks.
+TEST(AutomaticRestoreRulesTest, ALookDuringANewEventDoesNotCount) {
+    AutomaticRestore restore;
+    restore.DesktopRebuilt(0);
+    ASSERT_EQ(restore.Next(1000).kind, Kind::Look);
+    restore.Looked(1000, Icons(kTwo));
+    ASSERT_EQ(restore.Next(2000).kind, Kind::Look);
+    restore.DesktopRebuilt(2500);
+    restore.Looked(2600, Icons(kTwo));
+    EXPECT_EQ(restore.Next(2600).kind, Kind::Wait);
+    ASSERT_EQ(restore.Next(3500).kind, Kind::Look);
+    restore.Looked(3500, Icons(kTwo));
+    ASSERT_EQ(restore.Next(4500).kind, Kind::Look);
+    restore.Looked(4500, Icons(kTwo));
+    EXPECT_EQ(restore.Next(4500).kind, Kind::Restore);
+    EXPECT_NE(restore.TakeTrace().find("settled at 2 icons"), std::string::npos);
+}
+
+// A user's restore stands for the one due, also while a look is under way;
+// the next event makes one due again.
+TEST(AutomaticRestoreRulesTest, AUsersRestoreReplacesTheOneDue) {
+    AutomaticRestore restore;
+    restore.DesktopRebuilt(0);
+    ASSERT_EQ(restore.Next(1000).kind, Kind::Look);
+    restore.UserRestored();
+    restore.Looked(1100, Icons(kTwo));
+    EXPECT_EQ(restore.Next(2000).kind, Kind::Nothing);
+    EXPECT_EQ(restore.Next(60000).kind, Kind::Nothing);
+    restore.DesktopRebuilt(70000);
+    EXPECT_EQ(restore.Next(71000).kind, Kind::Look);
+}
+
+TEST(AutomaticRestoreRulesTest, NothingIsDueWithoutAnEvent) {
+    AutomaticRestore restore;
+    EXPECT_EQ(restore.Next(0).kind, Kind::Nothing);
+    restore.Looked(10, Icons(kTwo));
+    restore.Restored(20, true, {});
+    EXPECT_EQ(restore.Next(1000).kind, Kind::Nothing);
+    EXPECT_EQ(restore.TakeTrace(), "");
+}
+
 class AutomaticRestoreTest : public IconCommandTest {
   protected:
     AutomaticRestoreTest() {
         save(u"Papierkorb", 10, 20);
         save(u"Notizen", 10, 90);
-        desktop.icons = {{u"Papierkorb", 700, 20}, {u"Notizen", 800, 90}};
     }
-
-    // Looks at the desktop at `now`; true while a restore is still due.
-    bool lookAt(TickCount now) { return ContinueAutomaticRestore(restore, icons, now); }
-    bool restored() const {
-        return iconPositions() == Strings{"Papierkorb=10,20", "Notizen=10,90"};
-    }
-
-    AutomaticRestore restore;
 };
-
-// Each case: the events, the looks, and the desktop moving an icon of its
-// own accord before some looks; the look at which the layout comes back.
-TEST_F(AutomaticRestoreTest, RestoresOnceTheDesktopHasSettledOrAtTheDeadline) {
-    struct Look {
-        TickCount at;
-        bool eventBefore = false;  // the desktop is rebuilt again just before
-        bool desktopMoves = false; // an icon moves by itself just before
-    };
-    struct Case {
-        const char* name;
-        std::vector<Look> looks;
-        std::size_t restoredAt; // index of the look that restores
-    };
-    const Case cases[] = {
-        {"still at once", {{1000}, {2000}}, 1},
-        {"moving, then still", {{1000}, {2000, false, true}, {3000}}, 2},
-        {"never still: the deadline",
-         {{1000, false, true},
-          {2000, false, true},
-          {3000, false, true},
-          {4000, false, true},
-          {5000, false, true},
-          {6000, false, true},
-          {7000, false, true},
-          {8000, false, true}},
-         7},
-        {"a second event makes it look again", {{1000}, {2000, true}, {3000}}, 2},
-        {"a burst keeps the first deadline",
-         {{1000},
-          {2000, true},
-          {3000, true},
-          {4000, true},
-          {5000, true},
-          {6000, true},
-          {7000, true},
-          {8000, true}},
-         7},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        desktop.icons = {{u"Papierkorb", 700, 20}, {u"Notizen", 800, 90}};
-        restore = {};
-        NoteDesktopRebuilt(restore, 0);
-        for (std::size_t at = 0; at < c.looks.size(); ++at) {
-            const Look& look = c.looks[at];
-            if (look.eventBefore) {
-                NoteDesktopRebuilt(restore, look.at - 1);
-            }
-            if (look.desktopMoves) {
-                desktop.icons[1].x += 5;
-            }
-            const bool due = lookAt(look.at);
-            EXPECT_EQ(due, at != c.restoredAt) << "look " << at;
-            EXPECT_EQ(restored(), at == c.restoredAt) << "look " << at;
-            if (!due) {
-                break;
-            }
-        }
-    }
-}
-
-// The window handles messages while it looks at the desktop: an event that
-// comes then makes that look the old desktop's, not the first of the new one.
-TEST_F(AutomaticRestoreTest, ALookDuringWhichTheDesktopIsRebuiltAgainDoesNotCount) {
-    NoteDesktopRebuilt(restore, 0);
-    EXPECT_TRUE(lookAt(1000));
-    desktop.whileOpening = [this] {
-        desktop.whileOpening = nullptr;
-        NoteDesktopRebuilt(restore, 1999);
-    };
-    EXPECT_TRUE(lookAt(2000));
-    EXPECT_FALSE(restored());
-    EXPECT_TRUE(lookAt(3000));
-    EXPECT_FALSE(lookAt(4000));
-    EXPECT_TRUE(restored());
-}
-
-TEST_F(AutomaticRestoreTest, NothingIsLookedAtOrMovedWhileNoRestoreIsDue) {
-    desktop.failures.FailAlways("Open", kErrorAccessDenied);
-    EXPECT_FALSE(lookAt(1000));
-    EXPECT_FALSE(desktop.failures.Fired("Open"));
-    EXPECT_FALSE(restored());
-}
-
-// A desktop without icons (a shell still starting) has not settled; when the
-// deadline comes without it, the restore fails without a word, and the next
-// event brings the layout back.
-TEST_F(AutomaticRestoreTest, AFailedRestoreSaysNothingAndTheNextEventTriesAgain) {
-    struct Case {
-        const char* name;
-        void (*breakDesktop)(FakeDesktopIcons&, FakeIconRegistry&);
-        void (*mendDesktop)(FakeDesktopIcons&, FakeIconRegistry&);
-        const char* operation; // the failure that must have fired, if any
-    };
-    const Case cases[] = {
-        {"no desktop", [](FakeDesktopIcons& d, FakeIconRegistry&) { d.present = false; },
-         [](FakeDesktopIcons& d, FakeIconRegistry&) { d.present = true; }, nullptr},
-        {"not answering", [](FakeDesktopIcons& d, FakeIconRegistry&) { d.answering = false; },
-         [](FakeDesktopIcons& d, FakeIconRegistry&) { d.answering = true; }, nullptr},
-        {"registry refuses",
-         [](FakeDesktopIcons&, FakeIconRegistry& r) {
-             r.failures.FailAlways("OpenKey", kErrorAccessDenied);
-         },
-         [](FakeDesktopIcons&, FakeIconRegistry& r) { r.failures.Clear(); }, "OpenKey"},
-        {"desktop refuses the move",
-         [](FakeDesktopIcons& d, FakeIconRegistry&) {
-             d.failures.FailAlways("Move", kErrorAccessDenied);
-         },
-         [](FakeDesktopIcons& d, FakeIconRegistry&) { d.failures.Clear(); }, "Move"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        desktop.icons = {{u"Papierkorb", 700, 20}, {u"Notizen", 800, 90}};
-        restore = {};
-        c.breakDesktop(desktop, registry);
-        NoteDesktopRebuilt(restore, 0);
-        TickCount now = 0;
-        bool due = true;
-        while (due && now <= kLongestWait) {
-            now += kSettleInterval;
-            EXPECT_NO_THROW(due = lookAt(now));
-        }
-        EXPECT_FALSE(due);
-        if (c.operation != nullptr) {
-            EXPECT_TRUE(desktop.failures.Fired(c.operation) ||
-                        registry.failures.Fired(c.operation));
-        }
-        EXPECT_FALSE(restored());
-
-        c.mendDesktop(desktop, registry);
-        NoteDesktopRebuilt(restore, now);
-        EXPECT_TRUE(lookAt(now + kSettleInterval));
-        EXPECT_FALSE(lookAt(now + 2 * kSettleInterval));
-        EXPECT_TRUE(restored());
-    }
-}
 
 TEST_F(AutomaticRestoreTest, TheOptionIsOffUntilSwitchedOnAndKeptOutsideTheLayout) {
     EXPECT_FALSE(RestoresIconsAutomatically(registry));

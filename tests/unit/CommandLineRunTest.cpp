@@ -22,6 +22,13 @@ struct RecordedOutput : CommandOutput {
     void WriteError(const std::string& text) override { error += text; }
 };
 
+// The icon commands at once, as the desktop worker runs them.
+struct DesktopWorkAtOnce : DesktopWork {
+    explicit DesktopWorkAtOnce(Desktop& desktop) : desktop(desktop) {}
+    bool Run(bool (*command)(Desktop&)) override { return command(desktop); }
+    Desktop& desktop;
+};
+
 class CommandLineRunTest : public IconCommandTest {
   protected:
     int run(const Strings& arguments) {
@@ -31,7 +38,8 @@ class CommandLineRunTest : public IconCommandTest {
 
     FakeSettingsStorage storage;
     FakeDisplay display;
-    CommandTargets targets{storage, display, icons};
+    DesktopWorkAtOnce work{icons};
+    CommandTargets targets{storage, display, work};
     RecordedOutput out;
 };
 
@@ -121,9 +129,9 @@ TEST_F(CommandLineRunTest, WithoutADesktopTheIconSwitchesFail) {
 TEST_F(CommandLineRunTest, AnErrorOfTheWindowsErrorBoxFailsTheSwitchWithTheBoxsText) {
     desktop.icons = {{u"Papierkorb", 20, 10}};
     save(u"Alt", 1, 2);
-    desktop.failures.FailNext("Open", kErrorAccessDenied);
+    desktop.failures.FailNext("Read", kErrorAccessDenied);
     EXPECT_EQ(run({"/saveicons"}), 1);
-    EXPECT_TRUE(desktop.failures.Fired("Open"));
+    EXPECT_TRUE(desktop.failures.Fired("Read"));
     EXPECT_EQ(out.error, "/saveicons: Systemfehler.  Code: 5.\r\nZugriff verweigert.\r\n");
     EXPECT_EQ(out.output, "");
     EXPECT_EQ(savedPositions(), Strings{"Alt=1,2"});

@@ -1,6 +1,7 @@
 #include "ErrorThrownBy.h"
 #include "IconCommandTest.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -51,14 +52,45 @@ TEST_P(RestoreIconsTest, IconsSharingALabelComeBackEachToItsPlaceWhereFileNamesA
 
 // A value named after a file moves that file's icon, even once its label is
 // no longer shared; a value under a label moves the first other icon with
-// that label.
+// that label; a value that moved an icon by its file name moves no other by
+// its label.
 TEST_P(RestoreIconsTest, AFileNameValueFindsItsIconBeforeAnyLabel) {
-    desktop.icons = {{u"Report", 0, 0, u"Report.docx"}, {u"Report", 0, 0, u"Report.pdf"}};
-    save(u"Report.pdf", 7, 7);
-    save(u"Report", 3, 3);
-    RestoreIcons(icons);
-    EXPECT_EQ(iconPositions(), folderView() ? (Strings{"Report=3,3", "Report=7,7"})
-                                            : (Strings{"Report=3,3", "Report=0,0"}));
+    struct Case {
+        const char* name;
+        std::vector<FakeDesktopIcons::Icon> icons;
+        std::vector<RegistryValue> saved;
+        Strings folderView;
+        Strings listView;
+    };
+    const Case cases[] = {
+        {"shared label",
+         {{u"Report", 0, 0, u"Report.docx"}, {u"Report", 0, 0, u"Report.pdf"}},
+         {SavedPosition(u"Report.pdf", 7, 7), SavedPosition(u"Report", 3, 3)},
+         {"Report=3,3", "Report=7,7"},
+         {"Report=3,3", "Report=0,0"}},
+        {"label no longer shared",
+         {{u"Report", 0, 0, u"Report.pdf"}},
+         {SavedPosition(u"Report.pdf", 7, 7)},
+         {"Report=7,7"},
+         {"Report=0,0"}},
+        {"the label goes to the other icon",
+         {{u"Report", 0, 0, u"Report.docx"}, {u"Report", 0, 0, u"Report.pdf"}},
+         {SavedPosition(u"Report.docx", 1, 1), SavedPosition(u"Report", 3, 3)},
+         {"Report=1,1", "Report=3,3"},
+         {"Report=3,3", "Report=0,0"}},
+        {"a file name's value is used once",
+         {{u"Report", 0, 0, u"Report.pdf"}, {u"Report.pdf", 0, 0, u"Report.pdf.lnk"}},
+         {SavedPosition(u"Report.pdf", 7, 7)},
+         {"Report=7,7", "Report.pdf=0,0"},
+         {"Report=0,0", "Report.pdf=7,7"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        desktop.icons = c.icons;
+        registry.keys[kIconsKey] = c.saved;
+        RestoreIcons(icons);
+        EXPECT_EQ(iconPositions(), folderView() ? c.folderView : c.listView);
+    }
 }
 
 // Names that an 8-bit code page would have made alike each come back to
@@ -127,22 +159,10 @@ TEST_P(RestoreIconsTest, OfValuesForOneIconTheLastDecides) {
     EXPECT_EQ(iconPositions(), Strings{"Strasse=5,5"});
 }
 
-TEST_P(RestoreIconsTest, BeforeAnySaveNothingMovesAndTheArrangementStays) {
-    desktop.autoArrange = true;
+TEST_P(RestoreIconsTest, BeforeAnySaveNothingMoves) {
     const Strings unmoved = iconPositions();
-    RestoreIcons(icons);
+    EXPECT_TRUE(RestoreIcons(icons));
     EXPECT_EQ(iconPositions(), unmoved);
-    EXPECT_TRUE(desktop.autoArrange);
-}
-
-// The icons move only while automatic arrangement is off, and it is on again
-// afterwards.
-TEST_P(RestoreIconsTest, AutomaticArrangementIsOffWhileTheIconsMove) {
-    save(u"Papierkorb", 1, 1);
-    desktop.autoArrange = true;
-    RestoreIcons(icons);
-    EXPECT_EQ(iconPositions()[0], "Papierkorb=1,1");
-    EXPECT_TRUE(desktop.autoArrange);
 }
 
 TEST_P(RestoreIconsTest, AMissingIconIsSkippedAndTheOthersStillMove) {
@@ -193,59 +213,46 @@ TEST_P(RestoreIconsTest, AnEnumerationFailureEndsTheWalkQuietly) {
 }
 
 // A failure of a call to the desktop or of a match key raises the system
-// error, one of the registry ends the walk quietly; either way automatic
-// arrangement is on again, nothing stays open, and the next command works.
-TEST_P(RestoreIconsTest, AFailureAtAnyStepLeavesTheArrangementAndNothingOpen) {
+// error, one of the registry ends the walk quietly; either way nothing stays
+// open, and the next command works.
+TEST_P(RestoreIconsTest, AFailureAtAnyStepLeavesNothingOpen) {
     desktop.icons.push_back({u"Report", 0, 0, u"Report.docx"});
     desktop.icons.push_back({u"Report", 0, 0, u"Report.pdf"});
     save(u"Papierkorb", 1, 1);
     save(u"Arbeitsplatz", 2, 2);
-    desktop.autoArrange = true;
     const Strings unmoved = iconPositions();
     struct Case {
         InjectedFailures& failures;
         const char* operation;
         int skipped;
         bool raises;
-        bool moved;
     };
-    for (const Case& step : {Case{desktop.failures, "Open", 0, true, false},
-                             Case{desktop.failures, "Icons", 0, true, false},
-                             Case{desktop.failures, "FileNames", 0, true, false},
-                             Case{desktop.failures, "AutoArrange", 0, true, false},
-                             Case{desktop.failures, "SetAutoArrange", 0, true, false},
-                             Case{desktop.failures, "SetAutoArrange", 1, true, true},
-                             Case{desktop.failures, "Move", 0, true, false},
-                             Case{desktop.failures, "MatchKey", 1, true, false},
-                             Case{desktop.failures, "MatchKey", 4, true, false},
-                             Case{registry.failures, "OpenKey", 0, false, false},
-                             Case{registry.failures, "Values", 0, false, false}}) {
+    for (const Case& step : {Case{desktop.failures, "Read", 0, true},
+                             Case{desktop.failures, "Read", 1, true},
+                             Case{desktop.failures, "Place", 0, true},
+                             Case{names.failures, "MatchKey", 1, true},
+                             Case{names.failures, "MatchKey", 4, true},
+                             Case{registry.failures, "OpenKey", 0, false},
+                             Case{registry.failures, "Values", 0, false}}) {
         SCOPED_TRACE(std::string(step.operation) + " after " + std::to_string(step.skipped));
         step.failures.FailNext(step.operation, kErrorAccessDenied, step.skipped);
         const std::string raised = RaisedBy(RestoreIcons, icons);
         EXPECT_TRUE(step.failures.Fired(step.operation));
         EXPECT_EQ(raised, step.raises ? SystemErrorText(kErrorAccessDenied) : "");
         step.failures.Clear();
-        EXPECT_EQ(iconPositions()[1], step.moved ? "Arbeitsplatz=2,2" : "Arbeitsplatz=20,90");
-        EXPECT_TRUE(desktop.autoArrange);
-        EXPECT_EQ(desktop.openViews, 0);
+        EXPECT_EQ(iconPositions(), unmoved);
         EXPECT_TRUE(registry.openKeys.empty());
-        desktop.icons[0] = {u"Papierkorb", 20, 10};
-        desktop.icons[1] = {u"Arbeitsplatz", 20, 90};
     }
-    EXPECT_EQ(iconPositions(), unmoved);
     RestoreIcons(icons);
     EXPECT_EQ(iconPositions()[1], "Arbeitsplatz=2,2");
 }
 
-// Wherever the desktop stops answering, the restore ends with the box, and
-// automatic arrangement, if it was switched off, comes back once the desktop
-// answers; the next command then moves the icons.
-TEST_P(RestoreIconsTest, ADesktopThatStopsAnsweringGetsItsArrangementBack) {
+// Wherever the desktop stops answering, the restore ends with the box; the
+// next command, once it answers, moves the icons.
+TEST_P(RestoreIconsTest, ADesktopThatStopsAnsweringEndsTheRestoreWithTheBox) {
     save(u"Papierkorb", 1, 1);
     save(u"Notizen.txt", 3, 3);
-    desktop.autoArrange = true;
-    for (int answered = 0; answered <= 5; ++answered) {
+    for (int answered = 0; answered <= 2; ++answered) {
         SCOPED_TRACE("answered " + std::to_string(answered));
         desktop.failures.FailNext("Answer", 0, answered);
         const std::string raised = RaisedBy(RestoreIcons, icons);
@@ -255,12 +262,38 @@ TEST_P(RestoreIconsTest, ADesktopThatStopsAnsweringGetsItsArrangementBack) {
             desktop.answering = true;
             RestoreIcons(icons);
         }
-        EXPECT_TRUE(desktop.autoArrange);
         EXPECT_EQ(iconPositions(),
                   (Strings{"Papierkorb=1,1", "Arbeitsplatz=20,90", "Notizen.txt=3,3"}));
         desktop.icons[0].x = 20;
         desktop.icons[2].x = 100;
     }
+}
+
+// A shell that restarted between the read and the move lists its icons anew:
+// the move is repeated once from a fresh read, and a second restart in a row
+// ends the restore with the box.
+TEST_P(RestoreIconsTest, AShellRestartedBeforeTheMoveIsReadAgain) {
+    save(u"Papierkorb", 1, 1);
+    save(u"Notizen.txt", 3, 3);
+    desktop.restartsAtPlace = 1;
+    EXPECT_EQ(RaisedBy(RestoreIcons, icons), "");
+    EXPECT_EQ(iconPositions(),
+              (Strings{"Notizen.txt=3,3", "Arbeitsplatz=20,90", "Papierkorb=1,1"}));
+    desktop.restartsAtPlace = 2;
+    EXPECT_EQ(RaisedBy(RestoreIcons, icons), kNoAnswer);
+    EXPECT_EQ(desktop.restartsAtPlace, 0);
+}
+
+// The automatic restore's placing of icons that came late: only icons whose
+// labels were not there before move.
+TEST_P(RestoreIconsTest, OnlyIconsNotYetPlacedMove) {
+    save(u"Papierkorb", 1, 1);
+    save(u"Notizen.txt", 3, 3);
+    std::set<std::u16string> placed = {u"Papierkorb", u"Arbeitsplatz"};
+    EXPECT_TRUE(RestoreIconsNotYetPlaced(icons, placed));
+    EXPECT_EQ(iconPositions(),
+              (Strings{"Papierkorb=20,10", "Arbeitsplatz=20,90", "Notizen.txt=3,3"}));
+    EXPECT_EQ(placed, (std::set<std::u16string>{u"Papierkorb", u"Arbeitsplatz", u"Notizen.txt"}));
 }
 
 } // namespace

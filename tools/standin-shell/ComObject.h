@@ -1,12 +1,18 @@
 // What every COM object of the folder view shares: its reference count, and
 // the count of such objects alive, which LiveFolderViewObjects() reports. An
 // object starts with one reference, its creator's; each class answers AddRef
-// and Release with Add() and Drop(), for all its interfaces at once.
+// and Release with Add() and Drop(), for all its interfaces at once. Objects
+// are made with new, which keeps where each lies, so that an interface can be
+// told for one of theirs (Holds) without calling it.
 #pragma once
 
 #include <windows.h>
 
 #include <oaidl.h>
+
+#include <cstddef>
+#include <iterator>
+#include <map>
 
 class ComObject {
   public:
@@ -14,6 +20,27 @@ class ComObject {
     ComObject& operator=(const ComObject&) = delete;
 
     static int Alive() { return alive_; }
+    // Whether `address` lies within an object alive, as each of its
+    // interfaces does.
+    static bool Holds(const void* address) {
+        const auto* at = static_cast<const char*>(address);
+        const auto after = blocks_.upper_bound(at);
+        if (after == blocks_.begin()) {
+            return false;
+        }
+        const auto& [start, size] = *std::prev(after);
+        return at < start + size;
+    }
+
+    static void* operator new(std::size_t size) {
+        void* block = ::operator new(size);
+        blocks_[static_cast<const char*>(block)] = size;
+        return block;
+    }
+    static void operator delete(void* block) {
+        blocks_.erase(static_cast<const char*>(block));
+        ::operator delete(block);
+    }
 
   protected:
     ComObject() { InterlockedIncrement(&alive_); }
@@ -30,6 +57,8 @@ class ComObject {
 
   private:
     static inline LONG alive_ = 0;
+    // Where each object lies and its size, by its first byte.
+    static inline std::map<const char*, std::size_t> blocks_;
     LONG references_ = 1;
 };
 

@@ -6,8 +6,9 @@
 // process sets on the list view by its messages reaches the list view only,
 // and is lost at the next refresh.
 //
-// Icons are known by their number in the icons file, which every list view
-// item carries as its lParam.
+// Icons are known by their number, which every list view item carries as its
+// lParam: their place in the icons file, and for the icons that come late
+// (--late-icons) their place in that file after the first file's icons.
 #pragma once
 
 #include <windows.h>

@@ -21,14 +21,14 @@ bool InTable(int item) {
 
 // The name is in the table before its item is inserted, because the list view
 // may ask for it while inserting.
-void InsertNamedItems(HWND listView, const std::vector<DesktopIcon>& icons) {
-    for (std::size_t number = 0; number < icons.size(); ++number) {
-        g_names.push_back({WideFromUtf8(icons[number].text), WideFromUtf8(icons[number].fileName)});
+void InsertNamedItems(HWND listView, const std::vector<DesktopIcon>& icons, int firstNumber) {
+    for (std::size_t index = 0; index < icons.size(); ++index) {
+        g_names.push_back({WideFromUtf8(icons[index].text), WideFromUtf8(icons[index].fileName)});
         LVITEMW item = {};
         item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
         item.iItem = static_cast<int>(g_names.size() - 1);
         item.pszText = LPSTR_TEXTCALLBACKW;
-        item.lParam = static_cast<LPARAM>(number);
+        item.lParam = firstNumber + static_cast<LPARAM>(index);
         SendMessageW(listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
 }

@@ -4,7 +4,7 @@
 // for each text through LVN_GETDISPINFOW, which is answered from this table.
 // The table is in item order and also holds each icon's file name, which the
 // folder view (--folder-view) gives out. Each item's lParam is its icon's
-// number in the icons file, which stays when other icons are removed.
+// number (IconManager.h), which stays when other icons are removed.
 #pragma once
 
 #include "IconsFile.h"
@@ -16,8 +16,9 @@
 #include <string>
 #include <vector>
 
-// Appends an item per icon, whose UTF-8 text goes into the table.
-void InsertNamedItems(HWND listView, const std::vector<DesktopIcon>& icons);
+// Appends an item per icon, numbered from `firstNumber` on, whose UTF-8 text
+// goes into the table.
+void InsertNamedItems(HWND listView, const std::vector<DesktopIcon>& icons, int firstNumber);
 // Answers LVN_GETDISPINFOW.
 void AnswerNameRequest(NMLVDISPINFOW& request);
 // Takes the name that LVN_ENDLABELEDITW brings; returns whether it is taken.

@@ -40,3 +40,10 @@ constexpr UINT kStandinForeignMessages = WM_APP + 7;
 // How many of the folder view's COM objects (--folder-view) are alive: 0
 // when every client has released all it got.
 constexpr UINT kStandinLiveComObjects = WM_APP + 8;
+// With --folder-view, the next call that a client makes on one of the folder
+// view's objects is turned away as a busy desktop turns it away
+// (IncomingCalls.h): it does not run, and the client gets
+// RPC_E_CALL_REJECTED. Returns 1.
+constexpr UINT kStandinRejectNextCall = WM_APP + 9;
+// How many calls to the folder view have been turned away so far.
+constexpr UINT kStandinRejectedCalls = WM_APP + 10;

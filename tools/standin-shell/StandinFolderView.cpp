@@ -2,6 +2,7 @@
 
 #include "ComObject.h"
 #include "DesktopView.h"
+#include "IncomingCalls.h"
 
 #include <exdisp.h>
 #include <servprov.h>
@@ -179,7 +180,7 @@ std::runtime_error Failure(const char* call, HRESULT result) {
 
 } // namespace
 
-void ServeFolderView(const std::string& clsid) {
+void ServeFolderView(const std::string& clsid, DWORD callDelay) {
     CLSID served = {};
     std::wstring text(clsid.begin(), clsid.end());
     HRESULT result = CLSIDFromString(text.data(), &served);
@@ -189,6 +190,11 @@ void ServeFolderView(const std::string& clsid) {
     result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (FAILED(result)) {
         throw Failure("CoInitializeEx", result);
+    }
+    result = FilterIncomingCalls(callDelay);
+    if (FAILED(result)) {
+        CoUninitialize();
+        throw Failure("CoRegisterMessageFilter", result);
     }
     result = CoRegisterClassObject(served, &g_factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
                                    &g_registration);

@@ -24,11 +24,13 @@
 //
 // Everything is served from the desktop's one thread, whose message loop
 // takes the calls (a single-threaded apartment): while the desktop hangs, so
-// do the calls.
+// do the calls. Its message filter can make each call slow, or turn one away
+// (IncomingCalls.h).
 //
 // Wine marshals a PIDL as its first SHITEMID's header only (cb and abID[0]),
 // so an item's PIDL is one SHITEMID of cb = 3 whose one byte is its icon's
-// number in the icons file (then the terminating zero): at most 255 icons.
+// number (IconManager.h) (then the terminating zero): at most 255 icons, the
+// late ones (--late-icons) included.
 #pragma once
 
 #include <windows.h>
@@ -47,12 +49,13 @@ struct FolderViewWindows {
     HWND listView = nullptr;
 };
 
-// Enters a single-threaded apartment on the calling thread and registers the
-// class `clsid` ("{...}"); throws std::runtime_error naming the call that
-// failed and its HRESULT. Called before the desktop's windows are made, so
-// that the class is there once the list view can be found; calls wait in
-// the thread's message queue until its message loop runs.
-void ServeFolderView(const std::string& clsid);
+// Enters a single-threaded apartment on the calling thread, which holds each
+// call to the folder view `callDelay` milliseconds before it runs, and
+// registers the class `clsid` ("{...}"); throws std::runtime_error naming the
+// call that failed and its HRESULT. Called before the desktop's windows are
+// made, so that the class is there once the list view can be found; calls
+// wait in the thread's message queue until its message loop runs.
+void ServeFolderView(const std::string& clsid, DWORD callDelay);
 // The windows that the folder view serves, once they are made.
 void SetFolderViewWindows(const FolderViewWindows& windows);
 // Revokes the class and leaves the apartment; nothing without a ServeFolderView.

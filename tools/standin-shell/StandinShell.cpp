@@ -22,15 +22,25 @@
 // "WorkerW" and the "ForeignWindow" are not shown, so that the icons stay
 // visible and can be dragged. --clsid serves the folder view under that class instead of
 // kStandinShellWindowsClsidText (StandinFolderView.h says why a test wants a
-// fresh one for each run). With --announce it tells every top-level window
+// fresh one for each run). With --call-delay every call to the folder view
+// answers that many milliseconds late, as a slow desktop answers
+// (IncomingCalls.h). With --announce it tells every top-level window
 // that the desktop has been built, as Explorer does when its taskbar is
 // created: a broadcast of the registered message "TaskbarCreated".
 //
+// With --late-icons the icons of a second file (read as the first) come onto
+// the desktop the milliseconds of --late-after after it has been built and
+// announced, as icons do that a program puts on the desktop while it starts:
+// the list view, the shell view's names, the icon manager and the folder view
+// all have them from then on, numbered on from the first file's icons.
+//
 //   StandinShell.exe ICONS-FILE [--unicode] [--auto-arrange] [--report FILE]
 //                    [--workerw | --workerw-child] [--foreign-child | --foreign-only]
-//                    [--folder-view [--clsid {CLSID}]] [--announce]
+//                    [--folder-view [--clsid {CLSID}] [--call-delay MS]] [--announce]
+//                    [--late-icons FILE --late-after MS]
 #include "IconManager.h"
 #include "IconsFile.h"
+#include "IncomingCalls.h"
 #include "ShellNames.h"
 #include "StandinCommands.h"
 #include "StandinFolderView.h"
@@ -38,11 +48,14 @@
 #include <commctrl.h>
 #include <windows.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -58,19 +71,38 @@ struct Options {
     bool folderView = false;
     bool announce = false;
     std::string clsid = kStandinShellWindowsClsidText;
+    DWORD callDelay = 0;
     std::string reportFile;
+    std::string lateIconsFile;
+    std::optional<DWORD> lateAfter;
 };
 
 constexpr const char* kUsage =
     "usage: StandinShell ICONS-FILE [--unicode] [--auto-arrange] [--report FILE] "
     "[--workerw | --workerw-child] [--foreign-child | --foreign-only] [--folder-view [--clsid "
-    "{CLSID}]] [--announce]";
+    "{CLSID}] [--call-delay MS]] [--announce] [--late-icons FILE --late-after MS]";
 
 HWND g_listView = nullptr;
 bool g_unicode = false;
 std::string g_reportFile;
 DWORD g_hangAtStyleChange = 0;
 int g_foreignMessages = 0;
+
+DWORD Milliseconds(const char* text) {
+    char* end = nullptr;
+    const unsigned long value = std::strtoul(text, &end, 10);
+    if (!std::isdigit(static_cast<unsigned char>(text[0])) || *end != '\0') {
+        throw std::runtime_error(std::string("not a number of milliseconds: ") + text);
+    }
+    return static_cast<DWORD>(value);
+}
+
+// --late-icons and --late-after come together, and not with --foreign-only,
+// which has no view to show the icons in.
+bool LateIconsFit(const Options& options) {
+    return options.lateIconsFile.empty() == !options.lateAfter.has_value() &&
+           !(options.lateAfter.has_value() && options.foreignOnly);
+}
 
 Options ParseOptions(int argc, char** argv) {
     Options options;
@@ -95,8 +127,14 @@ Options ParseOptions(int argc, char** argv) {
             options.announce = true;
         } else if (argument == "--clsid" && i + 1 < argc) {
             options.clsid = argv[++i];
+        } else if (argument == "--call-delay" && i + 1 < argc) {
+            options.callDelay = Milliseconds(argv[++i]);
         } else if (argument == "--report" && i + 1 < argc) {
             options.reportFile = argv[++i];
+        } else if (argument == "--late-icons" && i + 1 < argc) {
+            options.lateIconsFile = argv[++i];
+        } else if (argument == "--late-after" && i + 1 < argc) {
+            options.lateAfter = Milliseconds(argv[++i]);
         } else if (options.iconsFile.empty()) {
             options.iconsFile = argument;
         } else {
@@ -104,7 +142,7 @@ Options ParseOptions(int argc, char** argv) {
         }
     }
     if (options.iconsFile.empty() || (options.underWorkerW && options.workerWChild) ||
-        (options.foreignChild && options.foreignOnly)) {
+        (options.foreignChild && options.foreignOnly) || !LateIconsFit(options)) {
         throw std::runtime_error(kUsage);
     }
     return options;
@@ -128,13 +166,16 @@ std::string ItemText(int item) {
     return text;
 }
 
+int ItemCount() {
+    return static_cast<int>(SendMessageA(g_listView, LVM_GETITEMCOUNT, 0, 0));
+}
+
 bool WriteReport() {
     FILE* report = std::fopen(g_reportFile.c_str(), "wb");
     if (report == nullptr) {
         return false;
     }
-    const int count = static_cast<int>(SendMessageA(g_listView, LVM_GETITEMCOUNT, 0, 0));
-    for (int item = 0; item < count; ++item) {
+    for (int item = 0, count = ItemCount(); item < count; ++item) {
         POINT point = {};
         SendMessageA(g_listView, LVM_GETITEMPOSITION, item, reinterpret_cast<LPARAM>(&point));
         std::fprintf(report, "%ld\t%ld\t%s\n", point.x, point.y, ItemText(item).c_str());
@@ -259,6 +300,11 @@ LRESULT CALLBACK TopProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         return g_foreignMessages;
     case kStandinLiveComObjects:
         return LiveFolderViewObjects();
+    case kStandinRejectNextCall:
+        RejectNextCall();
+        return 1;
+    case kStandinRejectedCalls:
+        return RejectedCalls();
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -314,44 +360,78 @@ HWND CreateTop(const char* className, bool visible, HINSTANCE instance) {
     return CreateDesktopWindow(className, "Stand-in desktop", style, nullptr, instance);
 }
 
-void InsertItems(const std::vector<DesktopIcon>& icons) {
+// Appends an item per icon; only in --unicode mode do the items carry the
+// icons' numbers, from `firstNumber` on.
+void InsertItems(const std::vector<DesktopIcon>& icons, int firstNumber) {
     if (g_unicode) {
-        InsertNamedItems(g_listView, icons);
+        InsertNamedItems(g_listView, icons, firstNumber);
         return;
     }
-    for (std::size_t index = 0; index < icons.size(); ++index) {
+    for (const DesktopIcon& icon : icons) {
         LVITEMA item = {};
         item.mask = LVIF_TEXT | LVIF_IMAGE;
-        item.iItem = static_cast<int>(index);
-        item.pszText = const_cast<char*>(icons[index].text.c_str());
+        item.iItem = ItemCount();
+        item.pszText = const_cast<char*>(icon.text.c_str());
         SendMessageA(g_listView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
 }
 
+struct Icons {
+    std::vector<DesktopIcon> first;
+    std::vector<DesktopIcon> late;
+};
+
+std::vector<DesktopIcon> ReadIcons(const std::string& file) {
+    return ReadIconsFile(file, g_unicode ? IconsFileEncoding::Utf8 : IconsFileEncoding::Ansi);
+}
+
 // Read before any window is made, so that a file that cannot be served shows
 // only the error box.
-std::vector<DesktopIcon> ReadIcons(const Options& options) {
-    std::vector<DesktopIcon> icons = ReadIconsFile(
-        options.iconsFile, g_unicode ? IconsFileEncoding::Utf8 : IconsFileEncoding::Ansi);
-    if (options.folderView && icons.size() > kMostFolderViewIcons) {
+Icons ReadIcons(const Options& options) {
+    Icons icons{ReadIcons(options.iconsFile), {}};
+    if (!options.lateIconsFile.empty()) {
+        icons.late = ReadIcons(options.lateIconsFile);
+    }
+    if (options.folderView && icons.first.size() + icons.late.size() > kMostFolderViewIcons) {
         throw std::runtime_error("at most " + std::to_string(kMostFolderViewIcons) +
-                                 " icons with --folder-view");
+                                 " icons with --folder-view, the late ones included");
     }
     return icons;
+}
+
+// Each icon is placed where its file has it once the view has been laid out
+// and painted, which arranges the icons once; a running icon manager records
+// it there.
+void AddIcons(const std::vector<DesktopIcon>& icons, int firstNumber) {
+    const int firstItem = ItemCount();
+    InsertItems(icons, firstNumber);
+    UpdateWindow(GetAncestor(g_listView, GA_ROOT));
+    for (std::size_t index = 0; index < icons.size(); ++index) {
+        MoveIcon(g_listView, firstItem + static_cast<int>(index), {icons[index].x, icons[index].y});
+    }
 }
 
 void FillListView(const std::vector<DesktopIcon>& icons) {
     HIMAGELIST images = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1);
     ImageList_AddIcon(images, LoadIcon(nullptr, IDI_APPLICATION));
     SendMessageA(g_listView, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
-    InsertItems(icons);
-    // Placed once the view has been laid out and painted, which arranges the
-    // icons once.
-    UpdateWindow(GetAncestor(g_listView, GA_ROOT));
-    for (std::size_t index = 0; index < icons.size(); ++index) {
-        POINT position = {icons[index].x, icons[index].y};
-        SendMessageA(g_listView, LVM_SETITEMPOSITION32, index, reinterpret_cast<LPARAM>(&position));
-    }
+    AddIcons(icons, 0);
+}
+
+// The icons of --late-icons until they come, and the number of the first.
+std::vector<DesktopIcon> g_lateIcons;
+int g_firstLateNumber = 0;
+
+void CALLBACK AddLateIcons(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    AddIcons(g_lateIcons, g_firstLateNumber);
+}
+
+// The thread's message loop adds them when the time has passed.
+void AddIconsLater(std::vector<DesktopIcon> icons, int firstNumber, DWORD milliseconds) {
+    g_lateIcons = std::move(icons);
+    g_firstLateNumber = firstNumber;
+    SetTimer(nullptr, 0, milliseconds, AddLateIcons);
 }
 
 // Each child goes below its elder siblings: children come in Z order as they
@@ -426,13 +506,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         g_reportFile = options.reportFile;
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&controls);
-        const std::vector<DesktopIcon> icons = ReadIcons(options);
+        Icons icons = ReadIcons(options);
         if (options.folderView) {
-            ServeFolderView(options.clsid);
+            ServeFolderView(options.clsid, options.callDelay);
         }
-        SetFolderViewWindows(BuildDesktop(options, icons, instance));
+        SetFolderViewWindows(BuildDesktop(options, icons.first, instance));
         if (options.announce) {
             SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        }
+        if (options.lateAfter.has_value()) {
+            AddIconsLater(std::move(icons.late), static_cast<int>(icons.first.size()),
+                          *options.lateAfter);
         }
     } catch (const std::exception& error) {
         StopServingFolderView();

@@ -105,6 +105,15 @@ StandinDesktop::StandinDesktop(const Options& options) : folder_(TempFolder()) {
             commandLine += name;
         }
     }
+    if (options.callDelayMs > 0) {
+        commandLine += " --call-delay " + std::to_string(options.callDelayMs);
+    }
+    if (!options.lateIcons.empty()) {
+        const std::string lateIconsFile = folder_ + "late-icons.txt";
+        WriteIconsFile(lateIconsFile, options.lateIcons);
+        commandLine += " --late-icons \"" + lateIconsFile + "\" --late-after " +
+                       std::to_string(options.lateAfterMs);
+    }
     servesFolderView_ = options.folderView;
     if (servesFolderView_) {
         const std::string classId = NewStandinClassId();
@@ -193,6 +202,14 @@ int StandinDesktop::ForeignMessages() const {
 
 int StandinDesktop::LiveComObjects() const {
     return static_cast<int>(Send(top_, kStandinLiveComObjects, 0, 0));
+}
+
+void StandinDesktop::RejectNextCall() const {
+    Send(top_, kStandinRejectNextCall, 0, 0);
+}
+
+int StandinDesktop::RejectedCalls() const {
+    return static_cast<int>(Send(top_, kStandinRejectedCalls, 0, 0));
 }
 
 int StandinDesktop::OnePageBlocks() const {

@@ -6,7 +6,9 @@
 // Unicode list view whose texts its shell view supplies on request. With
 // `folderView` it also serves the desktop's folder view over COM, with an
 // icon manager of its own as Windows 10 1809 and later have; the test prefix
-// then points CLSID_ShellWindows at it.
+// then points CLSID_ShellWindows at it. Its calls can be made slow, and one
+// of them turned away as a busy desktop turns it away. Icons can come onto it
+// a while after it has started, as a program's icons do while it installs.
 #pragma once
 
 #include <windows.h>
@@ -43,6 +45,12 @@ class StandinDesktop {
         bool foreignOnly = false;
         // Broadcasts "TaskbarCreated" once built, as a restarted Explorer does.
         bool announce = false;
+        // Each call to the folder view answers that many milliseconds late.
+        DWORD callDelayMs = 0;
+        // Icons added lateAfterMs after the desktop is built (and announced),
+        // after the others, to the list view and the folder view alike.
+        std::vector<Icon> lateIcons{};
+        DWORD lateAfterMs = 0;
     };
 
     // Starts the shell and waits for its list view; throws std::runtime_error
@@ -74,6 +82,11 @@ class StandinDesktop {
     int ForeignMessages() const;
     // The folder view's COM objects still alive.
     int LiveComObjects() const;
+    // The next call to the folder view's objects is turned away unrun: its
+    // caller gets RPC_E_CALL_REJECTED.
+    void RejectNextCall() const;
+    // The calls turned away so far.
+    int RejectedCalls() const;
     // How many allocations of exactly one committed read-write page it holds,
     // as the block is that Vevove places in it: each block left adds one.
     int OnePageBlocks() const;

@@ -1,4 +1,4 @@
-#include "IconView.h"
+#include "DesktopCalls.h"
 
 #include "Errors.h"
 
@@ -12,13 +12,16 @@ constexpr const char* kWiderShellText =
 
 } // namespace
 
+// A shell that restarted between a read and a move is one that does not
+// answer for that command: its next command reads the new desktop.
 void Check(const DesktopResult& result) {
     if (!result) {
         return;
     }
     switch (result->kind) {
+    case DesktopFailure::Kind::NoDesktop:
     case DesktopFailure::Kind::NotAnswering:
-    case DesktopFailure::Kind::Busy:
+    case DesktopFailure::Kind::Restarted:
         throw Error(ErrorKind::System, kNoAnswerText);
     case DesktopFailure::Kind::WiderShell:
         throw Error(ErrorKind::Unsupported, kWiderShellText);
@@ -27,23 +30,19 @@ void Check(const DesktopResult& result) {
     }
 }
 
-// A command that comes while another is still waiting for the desktop (a
-// click handled meanwhile) is refused: it would run inside the first.
-std::unique_ptr<DesktopIconView> OpenIconView(DesktopIcons& icons, bool& found) {
-    std::unique_ptr<DesktopIconView> view;
-    const DesktopResult opened = icons.Open(view);
-    if (opened && opened->kind == DesktopFailure::Kind::Busy) {
-        found = true;
-        return nullptr;
+std::optional<DesktopRead> ReadIcons(DesktopIcons& icons, IconParts parts) {
+    DesktopRead read;
+    const DesktopResult result = icons.Read(parts, read);
+    if (result && result->kind == DesktopFailure::Kind::NoDesktop) {
+        return std::nullopt;
     }
-    Check(opened);
-    found = view != nullptr;
-    return view;
+    Check(result);
+    return read;
 }
 
-std::string MatchKeyOf(DesktopIcons& icons, const std::u16string& name) {
+std::string MatchKeyOf(NameMatching& names, const std::u16string& name) {
     std::string key;
-    RaiseIfFailed(icons.MatchKey(name, key));
+    RaiseIfFailed(names.MatchKey(name, key));
     return key;
 }
 
