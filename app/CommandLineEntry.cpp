@@ -4,12 +4,18 @@
 #include "CommandLine.h"
 #include "CommandLineRun.h"
 #include "Console.h"
+#include "DesktopCalls.h"
+#include "DesktopWorker.h"
+#include "OwnedHandle.h"
+#include "SystemFailureText.h"
 #include "Win32Platform.h"
 
 #include <windows.h>
 
 #include <shellapi.h>
 
+#include <algorithm>
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,11 +42,56 @@ std::vector<std::string> ArgumentsInUtf8() {
     return converted;
 }
 
+// The icon commands on the desktop worker, as the window runs them: this
+// thread waits for each, and gives it up once it has waited about two seconds
+// for the shell without an answer.
+class DesktopWorkWaited final : public DesktopWork {
+  public:
+    explicit DesktopWorkWaited(DesktopWorker& worker) : worker_(worker) {}
+
+    bool Run(bool (*command)(Desktop&)) override {
+        struct Outcome {
+            OwnedHandle done{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+            bool found = false;
+            std::exception_ptr error;
+        };
+        auto outcome = std::make_shared<Outcome>();
+        if (!outcome->done.valid()) {
+            RaiseSystemError(LastSystemFailure());
+        }
+        const JobId id = worker_.Post([outcome, command](WorkerDesktop& worker, JobId) {
+            Desktop desktop{worker.icons, worker.names, worker.registry};
+            try {
+                outcome->found = command(desktop);
+            } catch (...) {
+                outcome->error = std::current_exception();
+            }
+            SetEvent(outcome->done.get());
+        });
+        while (WaitForSingleObject(outcome->done.get(), kWatchIntervalMs) == WAIT_TIMEOUT) {
+            const std::vector<JobId> givenUp = worker_.GiveUpOverdue();
+            if (std::find(givenUp.begin(), givenUp.end(), id) != givenUp.end()) {
+                Check(DesktopFailure{DesktopFailure::Kind::NotAnswering, {}});
+            }
+        }
+        if (outcome->error) {
+            std::rethrow_exception(outcome->error);
+        }
+        return outcome->found;
+    }
+
+  private:
+    static constexpr DWORD kWatchIntervalMs = 100;
+    DesktopWorker& worker_;
+};
+
 // The same Win32 side as the window's run, the settings folder's lookup in
-// the same kind of COM apartment.
+// the same kind of COM apartment. The end of the run waits, as the window's
+// does, for the desktop to be put back.
 int RunWithoutWindow(const CommandLine& line) {
     Win32Platform platform;
-    Desktop desktop{platform.desktopIcons, platform.registry};
+    DesktopWorker worker;
+    DesktopWorkWaited desktop(worker);
     CommandTargets targets{platform.storage, platform.display, desktop};
     ConsoleOutput output;
     return RunCommandLine(line, targets, output);

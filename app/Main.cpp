@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "ApplicationTitle.h"
 #include "CommandLineEntry.h"
+#include "DesktopWorker.h"
 #include "ErrorText.h"
 #include "Errors.h"
 #include "HelpWindow.h"
@@ -66,6 +67,14 @@ int RunProgram(int showCommand) {
         return 1;
     }
     Win32Platform platform;
+    // Outlives the windows: at the end it waits, with them gone from the
+    // screen, for the desktop to be put back.
+    std::unique_ptr<DesktopWorker> worker;
+    try {
+        worker = std::make_unique<DesktopWorker>();
+    } catch (const std::exception& error) {
+        return ShowStartupError(error);
+    }
     Application application(ApplicationTitle(ModuleFileName(), SystemLowerCase));
     const ScopeGuard unmark([&application] { UnmarkWindowProgram(application.handle()); });
     // Created in this order; the first is the main form.
@@ -73,9 +82,8 @@ int RunProgram(int showCommand) {
     std::unique_ptr<MoreSoftwareWindow> moreSoftwareWindow;
     std::unique_ptr<HelpWindow> helpWindow;
     try {
-        mainWindow =
-            std::make_unique<MainWindow>(application, platform.storage, platform.display,
-                                         Desktop{platform.desktopIcons, platform.registry});
+        mainWindow = std::make_unique<MainWindow>(application, platform.storage, platform.display,
+                                                  platform.registry, *worker);
         application.AddForm(*mainWindow);
         moreSoftwareWindow = std::make_unique<MoreSoftwareWindow>(application);
         application.AddForm(*moreSoftwareWindow);

@@ -4,9 +4,11 @@
 #include "FormLayout.h"
 #include "Placement.h"
 #include "StartWithWindows.h"
+#include "Trace.h"
 #include "WindowClasses.h"
 #include "resource.h"
 
+#include <exception>
 #include <iterator>
 
 namespace vevove {
@@ -41,6 +43,9 @@ const ControlLayout kControls[] = {
 
 constexpr FormPlacement kStoredPlacement = {650, 132, 285, 330};
 constexpr UINT kCheckInterval = 5000;
+constexpr int kIconCommandButtons[] = {IDC_SAVE_RESOLUTION, IDC_SAVE_ICONS, IDC_RESTORE_ICONS};
+// How often the window asks whether a job has waited too long for the shell.
+constexpr UINT kDesktopWatchInterval = 250;
 // Stored in the Windows-1252 code page.
 constexpr const char* kTimerRefusedText = "Nicht gen\xFCgend Timer verf\xFCgbar";
 
@@ -62,10 +67,11 @@ std::string TextOf(HWND control) {
 } // namespace
 
 MainWindow::MainWindow(Application& application, SettingsStorage& storage, Display& display,
-                       const Desktop& desktop)
+                       IconRegistry& registry, DesktopWorker& worker)
     : Form(application, kMainWindowClass, "Vevove", kStoredPlacement),
-      resolution_{storage, display, *this, {}}, desktop_(desktop) {
+      resolution_{storage, display, *this, {}}, registry_(registry) {
     Create(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
+    jobs_ = std::make_unique<DesktopJobs>(worker, handle());
     font_ = CreateScaledFont("MS Sans Serif", 11);
     SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     CreateControls(handle(), kControls, static_cast<int>(std::size(kControls)), font_.get());
@@ -99,13 +105,13 @@ void MainWindow::AddOptionsToSystemMenu() {
 // Read afresh each time the menu opens: another program may have changed them.
 void MainWindow::ShowOptionsInSystemMenu(HMENU menu) {
     const auto checked = [](bool on) { return MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED); };
-    CheckMenuItem(menu, IDM_START_WITH_WINDOWS, checked(StartsWithWindows(desktop_.registry)));
+    CheckMenuItem(menu, IDM_START_WITH_WINDOWS, checked(StartsWithWindows(registry_)));
     CheckMenuItem(menu, IDM_RESTORE_ICONS_AUTOMATICALLY,
-                  checked(RestoresIconsAutomatically(desktop_.registry)));
+                  checked(RestoresIconsAutomatically(registry_)));
 }
 
 void MainWindow::ToggleOption(UINT item) {
-    IconRegistry& registry = desktop_.registry;
+    IconRegistry& registry = registry_;
     if (item == IDM_START_WITH_WINDOWS) {
         SetStartsWithWindows(registry, !StartsWithWindows(registry), ProgramPath());
     } else {
@@ -122,20 +128,104 @@ void MainWindow::OnDisplayChanged() {
 }
 
 void MainWindow::OnDesktopRebuilt() {
-    if (!RestoresIconsAutomatically(desktop_.registry)) {
+    if (!RestoresIconsAutomatically(registry_)) {
         return;
     }
-    NoteDesktopRebuilt(automaticRestore_, GetTickCount64());
-    SetTimer(handle(), IDT_ICON_RESTORE_TIMER, kSettleInterval, nullptr);
+    automaticRestore_.DesktopRebuilt(GetTickCount64());
+    ContinueIconRestore();
 }
 
-// The timer stops while the desktop is looked at, which may take a moment and
-// handles messages meanwhile; an event meanwhile starts it again.
-void MainWindow::ContinueIconRestore() {
-    KillTimer(handle(), IDT_ICON_RESTORE_TIMER);
-    if (ContinueAutomaticRestore(automaticRestore_, desktop_, GetTickCount64())) {
-        SetTimer(handle(), IDT_ICON_RESTORE_TIMER, kSettleInterval, nullptr);
+// The commands wait for the desktop worker, whatever else it is doing, and
+// say what became of them when their result comes.
+void MainWindow::PostIconCommand(bool (*command)(Desktop&)) {
+    jobs_->PostCommand(command);
+    SetTimer(handle(), IDT_DESKTOP_WATCH_TIMER, kDesktopWatchInterval, nullptr);
+    ShowCommandsBusy();
+}
+
+// The buttons of the icon commands are disabled while one of them runs; the
+// one that had the keyboard focus gets it back.
+void MainWindow::ShowCommandsBusy() {
+    const bool busy = jobs_->CommandsWaiting();
+    const HWND focus = GetFocus();
+    for (const int button : kIconCommandButtons) {
+        const HWND control = GetDlgItem(handle(), button);
+        if (busy && control == focus) {
+            focusBeforeBusy_ = control;
+        }
+        EnableWindow(control, busy ? FALSE : TRUE);
     }
+    if (!busy && focusBeforeBusy_ != nullptr) {
+        if (GetFocus() == nullptr && GetActiveWindow() == handle()) {
+            SetFocus(focusBeforeBusy_);
+        }
+        focusBeforeBusy_ = nullptr;
+    }
+}
+
+void MainWindow::OnJobDone(const DesktopJobResult& result) {
+    const TickCount now = GetTickCount64();
+    switch (result.kind) {
+    case DesktopJobResult::Kind::Command:
+        ShowCommandsBusy();
+        if (result.error) {
+            std::rethrow_exception(result.error);
+        }
+        break;
+    case DesktopJobResult::Kind::Look:
+        automaticRestore_.Looked(now, result.look);
+        ContinueIconRestore();
+        break;
+    case DesktopJobResult::Kind::Restore:
+        automaticRestore_.Restored(now, result.restored, result.placed);
+        ContinueIconRestore();
+        break;
+    }
+}
+
+// One box for the commands given up at once.
+void MainWindow::GiveUpOverdueJobs() {
+    std::exception_ptr error;
+    for (const DesktopJobResult& result : jobs_->GiveUpOverdue()) {
+        if (result.kind == DesktopJobResult::Kind::Command) {
+            error = result.error;
+        } else {
+            OnJobDone(result);
+        }
+    }
+    if (!jobs_->Waiting()) {
+        KillTimer(handle(), IDT_DESKTOP_WATCH_TIMER);
+    }
+    ShowCommandsBusy();
+    if (error) {
+        std::rethrow_exception(error);
+    }
+}
+
+// Does what the automatic restore's rules ask for now, and sets the timer
+// for when they want to be asked again.
+void MainWindow::ContinueIconRestore() {
+    const TickCount now = GetTickCount64();
+    const AutomaticStep step = automaticRestore_.Next(now);
+    Trace(automaticRestore_.TakeTrace());
+    KillTimer(handle(), IDT_ICON_RESTORE_TIMER);
+    switch (step.kind) {
+    case AutomaticStep::Kind::Nothing:
+        return;
+    case AutomaticStep::Kind::Wait:
+        SetTimer(handle(), IDT_ICON_RESTORE_TIMER, static_cast<UINT>(step.until - now), nullptr);
+        return;
+    case AutomaticStep::Kind::Look:
+        jobs_->PostLook();
+        break;
+    case AutomaticStep::Kind::Restore:
+        jobs_->PostRestore({});
+        break;
+    case AutomaticStep::Kind::PlaceLateIcons:
+        jobs_->PostRestore(automaticRestore_.placed());
+        break;
+    }
+    SetTimer(handle(), IDT_DESKTOP_WATCH_TIMER, kDesktopWatchInterval, nullptr);
 }
 
 void MainWindow::SetOtherWindows(Form& help, Form& moreSoftware) {
@@ -174,13 +264,15 @@ void MainWindow::OnCommand(int controlId, int code, HWND) {
         break;
     case IDC_SAVE_RESOLUTION:
         SaveResolution(resolution_);
-        SaveIcons(desktop_);
+        PostIconCommand(SaveIcons);
         break;
     case IDC_SAVE_ICONS:
-        SaveIcons(desktop_);
+        PostIconCommand(SaveIcons);
         break;
     case IDC_RESTORE_ICONS:
-        RestoreIcons(desktop_);
+        automaticRestore_.UserRestored();
+        Trace(automaticRestore_.TakeTrace());
+        PostIconCommand(RestoreIcons);
         break;
     case IDC_SHOW_HELP:
         help_->Show();
@@ -202,6 +294,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     switch (message) {
+    case kDesktopJobDone:
+        if (const std::unique_ptr<DesktopJobResult> result = jobs_->TakeResult(lParam)) {
+            if (!jobs_->Waiting()) {
+                KillTimer(handle(), IDT_DESKTOP_WATCH_TIMER);
+            }
+            OnJobDone(*result);
+        }
+        return 0;
     case WM_TIMER:
         if (wParam == IDT_CHECK_TIMER) {
             CheckScreen(resolution_);
@@ -209,6 +309,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         if (wParam == IDT_ICON_RESTORE_TIMER) {
             ContinueIconRestore();
+            return 0;
+        }
+        if (wParam == IDT_DESKTOP_WATCH_TIMER) {
+            GiveUpOverdueJobs();
             return 0;
         }
         break;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "AutomaticRestore.h"
+#include "DesktopJobs.h"
 #include "Form.h"
 #include "GdiOwners.h"
 #include "IconCommands.h"
@@ -15,7 +16,7 @@ namespace vevove {
 class MainWindow final : public Form, private ResolutionBoxes {
   public:
     MainWindow(Application& application, SettingsStorage& storage, Display& display,
-               const Desktop& desktop);
+               IconRegistry& registry, DesktopWorker& worker);
     // The windows that "Help" and the glyph button show.
     void SetOtherWindows(Form& help, Form& moreSoftware);
 
@@ -38,6 +39,10 @@ class MainWindow final : public Form, private ResolutionBoxes {
     void ToggleOption(UINT item);
     void OnDisplayChanged();
     void OnDesktopRebuilt();
+    void PostIconCommand(bool (*command)(Desktop&));
+    void OnJobDone(const DesktopJobResult& result);
+    void GiveUpOverdueJobs();
+    void ShowCommandsBusy();
     void ContinueIconRestore();
 
     Font font_;
@@ -47,9 +52,11 @@ class MainWindow final : public Form, private ResolutionBoxes {
     Resolution resolution_;
     bool settingsLoaded_ = false;
     ScreenSize displaySize_;
-    Desktop desktop_;
+    IconRegistry& registry_;
+    std::unique_ptr<DesktopJobs> jobs_;
     AutomaticRestore automaticRestore_;
     UINT taskbarCreated_ = 0;
+    HWND focusBeforeBusy_ = nullptr;
     Form* help_ = nullptr;
     Form* moreSoftware_ = nullptr;
 };

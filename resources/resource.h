@@ -32,6 +32,7 @@
 // desktop before an automatic icon restore
 #define IDT_CHECK_TIMER 1
 #define IDT_ICON_RESTORE_TIMER 2
+#define IDT_DESKTOP_WATCH_TIMER 3
 
 // The main window's system menu items; system commands keep their low four
 // bits clear.

@@ -51,8 +51,10 @@ class DesktopWorker {
     // ends; waits at most `milliseconds` for it. True once it has ended.
     bool Finish(DWORD milliseconds);
 
-  private:
+    // What the worker's thread shares with the program's.
     struct Shared;
+
+  private:
     static DWORD WINAPI Main(void* parameter);
 
     std::shared_ptr<Shared> shared_;

@@ -1,6 +1,7 @@
 #include "DesktopWays.h"
 
 #include "ListViewRecords.h"
+#include "OwnedHandle.h"
 #include "SystemFailureText.h"
 
 #include <commctrl.h>

@@ -4,6 +4,7 @@
 // and through its list view, as where the folder view does not serve; with an
 // ANSI list view and, as on a real desktop, with a Unicode one whose texts
 // the shell view supplies; and with a shell that stops answering for a while.
+#include "harness/CommandLineRun.h"
 #include "harness/ErrorBox.h"
 #include "harness/IconPositionsKey.h"
 #include "harness/Input.h"
@@ -83,7 +84,8 @@ class IconsTest : public VevoveTest {
     }
 
     void ExpectNoErrorBox() {
-        EXPECT_EQ(WaitForMessageBox(vevove().id(), Milliseconds(300)), nullptr);
+        HWND box = WaitForMessageBox(vevove().id(), Milliseconds(300));
+        EXPECT_EQ(box, nullptr) << (box ? MessageBoxText(box) : "");
     }
 
     std::optional<StandinDesktop> desktop_;
@@ -126,7 +128,8 @@ TEST_P(IconsOnBothWaysTest, IconsComeBackAsSaved) {
     EXPECT_EQ(ToString(desktop_->Icons()), ToString(kNamesInAnyScript));
     ExpectNoErrorBox();
     if (GetParam() == Way::FolderView) {
-        EXPECT_EQ(desktop_->LiveComObjects(), 0);
+        // Kept for the commands of a burst, then let go.
+        EXPECT_TRUE(WaitUntil([&] { return desktop_->LiveComObjects() == 0; }));
     }
 }
 
@@ -156,11 +159,11 @@ TEST_P(IconsOnBothWaysTest, TheViewBesideAWorkerWUnderProgmanIsFound) {
     EXPECT_EQ(ToString(desktop_->Icons()), ToString(kIconsInUtf8));
 }
 
-// A command against a desktop that does not answer ends within seconds with
-// the box, while the main window keeps answering and a second click meanwhile
-// is refused (one box only); while that command waits for the desktop, the
-// next one ends with the box too. The layout saved before stays, and once
-// the desktop answers again, the next commands work.
+// A command that meets a desktop that has stopped answering ends within
+// about two seconds with the box, while the main window keeps answering and
+// moving; a command given while the desktop still does not answer waits for
+// the one before, and ends with the box too. The layout saved before stays,
+// and once the desktop answers again, the next commands work.
 TEST_P(IconsOnBothWaysTest, ADesktopThatStopsAnsweringGivesTheBoxAndVevoveCarriesOn) {
     StartDesktop(Desktop(kNamesInAnyScript));
     Start();
@@ -171,9 +174,19 @@ TEST_P(IconsOnBothWaysTest, ADesktopThatStopsAnsweringGivesTheBoxAndVevoveCarrie
         const auto start = std::chrono::steady_clock::now();
         Click(button);
         if (button == controls_.saveIcons) {
-            Sleep(300);
+            ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(button) == FALSE; }));
             EXPECT_TRUE(MainWindowAnswers());
-            Click(controls_.restoreIcons);
+            RECT before{};
+            GetWindowRect(mainWindow_, &before);
+            SetWindowPos(mainWindow_, nullptr, before.left + 7, before.top + 5, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+            EXPECT_TRUE(WaitUntil(
+                [&] {
+                    RECT now{};
+                    GetWindowRect(mainWindow_, &now);
+                    return now.left == before.left + 7 && now.top == before.top + 5;
+                },
+                Milliseconds(1000)));
         }
         HWND box = WaitForMessageBox(vevove().id(), Milliseconds(6000));
         ASSERT_NE(box, nullptr);
@@ -292,6 +305,72 @@ TEST_F(IconsTest, AHangAtTheListViewsStyleChangeGivesTheBox) {
     PressOk(box);
     EXPECT_TRUE(WaitUntil([&] { return GetWindowLongA(desktop_->listView(), GWL_STYLE) == style; },
                           Milliseconds(15000)));
+}
+
+// Quit, and the end of a /restoreicons run, wait for a restore that hangs
+// at the arrangement: once the shell answers (here within the wait), the
+// arrangement is on again before Vevove has ended.
+TEST_F(IconsTest, TheEndWaitsForTheArrangementToBePutBack) {
+    StandinDesktop::Options options{kIcons};
+    options.autoArrange = true;
+    StartDesktop(options);
+    Start();
+    const LONG style = GetWindowLongA(desktop_->listView(), GWL_STYLE);
+    ClickAndWait(controls_.saveIcons);
+    const auto shellAnswers = [&] {
+        DWORD_PTR answer = 0;
+        return SendMessageTimeoutA(desktop_->listView(), LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG,
+                                   200, &answer) != 0;
+    };
+    desktop_->HangAtStyleChange(3000);
+    Click(controls_.restoreIcons);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(controls_.restoreIcons) == FALSE; }));
+    Click(controls_.quit);
+    EXPECT_EQ(vevove().waitForExit(), std::optional<DWORD>(0));
+    ASSERT_TRUE(WaitUntil(shellAnswers));
+    EXPECT_EQ(GetWindowLongA(desktop_->listView(), GWL_STYLE), style);
+
+    desktop_->HangAtStyleChange(3000);
+    const CommandLineRun run = RunVevove("/restoreicons");
+    EXPECT_EQ(run.exitCode, std::optional<DWORD>(1));
+    EXPECT_EQ(run.error, std::string("/restoreicons: ") + kNoAnswerText + "\r\n");
+    ASSERT_TRUE(WaitUntil(shellAnswers));
+    EXPECT_EQ(GetWindowLongA(desktop_->listView(), GWL_STYLE), style);
+}
+
+// A large desktop through a slow shell that rejects a call now and then
+// ("retry later") is restored whole, without the box: the time allowed is
+// for each of the shell's answers, not for the command.
+TEST_F(IconsTest, ASlowShellThatRejectsACallRestoresManyIcons) {
+    std::vector<Icon> icons;
+    for (int at = 0; at < 255; ++at) {
+        icons.push_back({10 + 60 * (at % 16), 10 + 60 * (at / 16), "Icon " + std::to_string(at)});
+    }
+    StandinDesktop::Options options{icons};
+    options.folderView = true;
+    StartDesktop(options);
+    Start();
+    ClickAndWait(controls_.saveIcons);
+    ASSERT_EQ(SavedPositions().size(), icons.size());
+    for (Icon& icon : icons) {
+        icon.x += 1000;
+    }
+    options.icons = icons;
+    options.callDelayMs = 20;
+    desktop_.reset();
+    StartDesktop(options);
+    desktop_->RejectNextCall();
+    Click(controls_.restoreIcons);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(controls_.restoreIcons) == FALSE; }));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(controls_.restoreIcons) != FALSE; },
+                          Milliseconds(40000)));
+    EXPECT_EQ(desktop_->RejectedCalls(), 1);
+    const std::vector<Icon> restored = desktop_->Icons();
+    ASSERT_EQ(restored.size(), icons.size());
+    for (std::size_t at = 0; at < icons.size(); ++at) {
+        EXPECT_EQ(restored[at].x, icons[at].x - 1000) << restored[at].text;
+    }
+    ExpectNoErrorBox();
 }
 
 // An ANSI list view: each icon one value in the real registry, its bytes as

@@ -12,6 +12,9 @@ void ClickAndWait(HWND button) {
                              static_cast<UINT>(kTimeout.count()), &result)) {
         throw std::runtime_error("the click was not handled in time");
     }
+    if (!WaitUntil([button] { return IsWindowEnabled(button) != FALSE; })) {
+        throw std::runtime_error("the click's work did not end in time");
+    }
 }
 
 } // namespace e2e

@@ -1,5 +1,7 @@
-// A click whose handler has run when it returns: BM_CLICK sent, not posted.
-// Only for clicks that open no modal box; Click (harness/Input.h) is for those.
+// A click whose work is done when it returns: BM_CLICK sent, not posted, and
+// then, for a button that is disabled while its work runs (the icon
+// commands), until it is enabled again. Only for clicks that open no modal
+// box; Click (harness/Input.h) is for those.
 #pragma once
 
 #include <windows.h>
