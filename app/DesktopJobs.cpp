@@ -29,16 +29,17 @@ std::exception_ptr NotAnswering() {
 void DesktopJobs::Post(DesktopJobResult::Kind kind,
                        std::function<void(Desktop&, DesktopJobResult&)> work) {
     HWND window = window_;
-    const JobId id = worker_.Post([window, kind, work](WorkerDesktop& worker, JobId job) {
-        auto posted = std::make_unique<PostedResult>();
-        posted->id = job;
-        posted->result.kind = kind;
-        Desktop desktop{worker.icons, worker.names, worker.registry};
-        work(desktop, posted->result);
-        if (PostMessageW(window, kDesktopJobDone, 0, reinterpret_cast<LPARAM>(posted.get()))) {
-            posted.release();
-        }
-    });
+    const JobId id =
+        worker_.Post([window, kind, work = std::move(work)](WorkerDesktop& worker, JobId job) {
+            auto posted = std::make_unique<PostedResult>();
+            posted->id = job;
+            posted->result.kind = kind;
+            Desktop desktop{worker.icons, worker.names, worker.registry};
+            work(desktop, posted->result);
+            if (PostMessageW(window, kDesktopJobDone, 0, reinterpret_cast<LPARAM>(posted.get()))) {
+                static_cast<void>(posted.release()); // the window owns it now
+            }
+        });
     waiting_.emplace(id, kind);
 }
 

@@ -1,6 +1,7 @@
 #include "DesktopWays.h"
 
 #include "SystemFailureText.h"
+#include "Trace.h"
 
 #include <exdisp.h>
 #include <objbase.h>
@@ -51,6 +52,7 @@ template <typename Call> HRESULT Ask(Call call) {
             GetTickCount64() - start >= kRetryForMs) {
             return result;
         }
+        Trace("desktop worker: the shell rejected a call; trying again");
         Sleep(kRetryPauseMs);
     }
 }

@@ -1,19 +1,27 @@
 // Times Vevove's "Save Icons" and "Restore Icons" against the stand-in desktop
-// holding N icons, each per icon and as a ratio to the floor measured in the
+// holding N icons, each per icon and as a ratio to the floors measured in the
 // same run: one bare message round trip to the shell's list view
-// (LVM_GETITEMCOUNT) per icon. Then a soak of save/restore cycles, reading
-// the private bytes and handle counts of both processes before and after.
+// (LVM_GETITEMCOUNT) per icon and, through the folder view, one bare COM round
+// trip to it (IFolderView::ItemCount) per icon, made from this process as
+// Vevove makes its calls, from a single-threaded apartment. Then a soak of
+// save/restore cycles, reading the private bytes and handle counts of both
+// processes before and after.
 // With --unicode the stand-in runs as a real desktop does: a Unicode list view
 // whose texts its shell view supplies on request; with --folder-view it also
-// serves the desktop's folder view, which Vevove then takes (the floor stays
-// the same list-view round trip, so that both ways are measured against one
-// yardstick).
+// serves the desktop's folder view, which Vevove then takes.
 //
 //   IconsBench [--unicode | --folder-view] VEVOVE STANDIN FOLDER SOAK-CYCLES SOAK-ICONS N...
+//   IconsBench --fixed-cost VEVOVE STANDIN FOLDER
 //   IconsBench --automatic VEVOVE STANDIN FOLDER
 //
-// prints "icons N floor_us F save_us S restore_us R" per N and
+// prints "icons N floor_us F [com_us C] save_us S restore_us R look_us L" per
+// N (com_us through the folder view alone; look_us is the mean time between
+// two looks at a button, the resolution of the command times) and
 // "soak PROCESS private_before B private_after A handles_before H handles_after K".
+// With --fixed-cost it times the fixed cost of a command instead: a "Restore
+// Icons" of the folder view's one icon, the first of a burst (Vevove opens
+// the desktop) and one within a burst, against both floors, and prints
+// "command icons 1 floor_us F com_us C first_restore_us X restore_us R look_us L".
 // With --automatic it times "Restore icons automatically" instead: from the
 // moment another program puts the display back to the stored resolution to
 // the moment the stand-in's icons are all back, against a "Restore Icons"
@@ -23,9 +31,16 @@
 #include "StandinClass.h"
 #include "StandinCommands.h"
 
+// The GUIDs of the shell's headers (SID_STopLevelBrowser) are defined here:
+// the bench links no libuuid.
+#include <initguid.h>
+
 #include <commctrl.h>
+#include <exdisp.h>
 #include <psapi.h>
+#include <shlobj.h>
 #include <windows.h>
+#include <wrl/client.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -43,6 +58,12 @@ constexpr char kKey[] = "Software\\VUD\\Rovaraz Urov Adivuded Evare";
 constexpr char kOptionsKey[] = "Software\\VUD\\Vevove";
 constexpr char kSettingsFile[] = "C:\\ProgramData\\ScrDef.ini";
 constexpr DWORD kSettleMs = 1500;
+// Vevove keeps the desktop open for three seconds after a command, then lets
+// it go: a command after this pause opens it anew.
+constexpr DWORD kBurstOverMs = 4000;
+constexpr double kCommandTimeoutUs = 60e6;
+// The round trips of each floor for the fixed cost of a command.
+constexpr int kFloorCalls = 250;
 
 enum class Desktop { Ansi, Unicode, FolderView };
 
