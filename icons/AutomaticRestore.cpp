@@ -153,9 +153,8 @@ void AutomaticRestore::GiveUp(TickCount now, const std::string& why) {
 }
 
 bool AutomaticRestore::HasLateIcons(const DesktopLook& look) const {
-    return std::any_of(look.icons.begin(), look.icons.end(), [this](const DesktopIcon& icon) {
-        return placed_.count(icon.label) == 0;
-    });
+    return std::any_of(look.icons.begin(), look.icons.end(),
+                       [this](const DesktopIcon& icon) { return placed_.count(icon.label) == 0; });
 }
 
 bool RestoresIconsAutomatically(IconRegistry& registry) {

@@ -1,7 +1,7 @@
 // "Restore Icons": every saved icon back to its position.
+#include "DesktopCalls.h"
 #include "IconCommands.h"
 #include "IconPositionsKey.h"
-#include "DesktopCalls.h"
 
 #include <map>
 #include <optional>
@@ -64,9 +64,8 @@ std::vector<std::size_t> AskedByFileName(const std::vector<std::string>& labelKe
 // icons are looked up by their file names first, each of which names one icon
 // alone. The icon found so is no longer looked up by its label.
 void PlaceByFileName(Desktop& desktop, const std::vector<DesktopIcon>& icons,
-                     const std::vector<std::size_t>& asked,
-                     const std::vector<SavedPosition>& saved, Targets& targets,
-                     std::unordered_set<std::string>& usedValues) {
+                     const std::vector<std::size_t>& asked, const std::vector<SavedPosition>& saved,
+                     Targets& targets, std::unordered_set<std::string>& usedValues) {
     std::unordered_map<std::string, std::size_t> byFileName;
     for (const std::size_t at : asked) {
         if (!icons[at].fileName.empty()) {

@@ -1,8 +1,8 @@
 // "Save Icons": every desktop icon's position into the registry.
+#include "DesktopCalls.h"
 #include "Errors.h"
 #include "IconCommands.h"
 #include "IconPositionsKey.h"
-#include "DesktopCalls.h"
 
 #include <string>
 #include <unordered_map>

@@ -97,7 +97,9 @@ std::vector<JobId> DesktopWorker::GiveUpOverdue() {
     const ULONGLONG now = GetTickCount64();
     const std::lock_guard<std::mutex> held(shared_->lock);
     const ULONGLONG answered = shared_->lastAnswerAt;
-    const auto overdue = [&](ULONGLONG since) { return now - std::max(answered, since) >= kAnswerTimeoutMs; };
+    const auto overdue = [&](ULONGLONG since) {
+        return now - std::max(answered, since) >= kAnswerTimeoutMs;
+    };
     if (shared_->running != 0 && !shared_->runningGivenUp && overdue(shared_->runningSince)) {
         shared_->runningGivenUp = true;
         givenUp.push_back(shared_->running);
@@ -149,9 +151,9 @@ DWORD WINAPI DesktopWorker::Main(void* parameter) {
         QueuedJob next;
         {
             std::unique_lock<std::mutex> held(shared.lock);
-            const bool posted = shared.posted.wait_for(
-                held, std::chrono::milliseconds(kBurstMs),
-                [&] { return !shared.queue.empty() || shared.ending; });
+            const bool posted =
+                shared.posted.wait_for(held, std::chrono::milliseconds(kBurstMs),
+                                       [&] { return !shared.queue.empty() || shared.ending; });
             if (shared.queue.empty()) {
                 if (shared.ending) {
                     break;

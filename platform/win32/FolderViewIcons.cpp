@@ -78,8 +78,8 @@ ComPtr<IFolderView> DesktopFolderView(ShellWindows& shellWindows) {
     long window = 0;
     ComPtr<IDispatch> dispatch;
     if (Ask([&] {
-            return windows->FindWindowSW(&desktop, &none, SWC_DESKTOP, &window,
-                                         SWFO_NEEDDISPATCH, &dispatch);
+            return windows->FindWindowSW(&desktop, &none, SWC_DESKTOP, &window, SWFO_NEEDDISPATCH,
+                                         &dispatch);
         }) != S_OK ||
         dispatch == nullptr) {
         return nullptr;
@@ -89,8 +89,7 @@ ComPtr<IFolderView> DesktopFolderView(ShellWindows& shellWindows) {
     ComPtr<IShellBrowser> browser;
     ComPtr<IShellView> shellView;
     ComPtr<IFolderView> view;
-    if (FAILED(Ask([&] { return dispatch.As(&services); })) ||
-        FAILED(Ask([&] {
+    if (FAILED(Ask([&] { return dispatch.As(&services); })) || FAILED(Ask([&] {
             return services->QueryService(SID_STopLevelBrowser, IID_PPV_ARGS(&browser));
         })) ||
         FAILED(Ask([&] { return browser->QueryActiveShellView(&shellView); })) ||

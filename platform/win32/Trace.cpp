@@ -25,7 +25,8 @@ void Trace(const std::string& lines) {
             end = lines.size();
         }
         if (end > start) {
-            OutputDebugStringW((L"Vevove: " + Wide(lines.substr(start, end - start)) + L"\n").c_str());
+            OutputDebugStringW(
+                (L"Vevove: " + Wide(lines.substr(start, end - start)) + L"\n").c_str());
         }
         start = end + 1;
     }

@@ -65,9 +65,7 @@ inline std::string Utf8(const std::u16string& text) {
 
 class IconCommandTest : public ::testing::Test {
   protected:
-    void TearDown() override {
-        EXPECT_TRUE(registry.openKeys.empty());
-    }
+    void TearDown() override { EXPECT_TRUE(registry.openKeys.empty()); }
 
     // Names differ as the registry compares them.
     void save(const std::u16string& name, std::int32_t x, std::int32_t y) {

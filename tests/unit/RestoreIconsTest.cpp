@@ -227,13 +227,11 @@ TEST_P(RestoreIconsTest, AFailureAtAnyStepLeavesNothingOpen) {
         int skipped;
         bool raises;
     };
-    for (const Case& step : {Case{desktop.failures, "Read", 0, true},
-                             Case{desktop.failures, "Read", 1, true},
-                             Case{desktop.failures, "Place", 0, true},
-                             Case{names.failures, "MatchKey", 1, true},
-                             Case{names.failures, "MatchKey", 4, true},
-                             Case{registry.failures, "OpenKey", 0, false},
-                             Case{registry.failures, "Values", 0, false}}) {
+    for (const Case& step :
+         {Case{desktop.failures, "Read", 0, true}, Case{desktop.failures, "Read", 1, true},
+          Case{desktop.failures, "Place", 0, true}, Case{names.failures, "MatchKey", 1, true},
+          Case{names.failures, "MatchKey", 4, true}, Case{registry.failures, "OpenKey", 0, false},
+          Case{registry.failures, "Values", 0, false}}) {
         SCOPED_TRACE(std::string(step.operation) + " after " + std::to_string(step.skipped));
         step.failures.FailNext(step.operation, kErrorAccessDenied, step.skipped);
         const std::string raised = RaisedBy(RestoreIcons, icons);
