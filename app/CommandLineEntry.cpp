@@ -49,7 +49,7 @@ class DesktopWorkWaited final : public DesktopWork {
   public:
     explicit DesktopWorkWaited(DesktopWorker& worker) : worker_(worker) {}
 
-    bool Run(bool (*command)(Desktop&)) override {
+    bool Run(const std::function<bool(Desktop&)>& command) override {
         struct Outcome {
             OwnedHandle done{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
             bool found = false;
@@ -60,7 +60,8 @@ class DesktopWorkWaited final : public DesktopWork {
             RaiseSystemError(LastSystemFailure());
         }
         const JobId id = worker_.Post([outcome, command](WorkerDesktop& worker, JobId) {
-            Desktop desktop{worker.icons, worker.names, worker.registry};
+            Desktop desktop{worker.icons, worker.names, worker.registry, worker.display,
+                            worker.clock};
             try {
                 outcome->found = command(desktop);
             } catch (...) {

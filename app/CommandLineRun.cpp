@@ -37,6 +37,7 @@ class WatchedDisplay final : public Display {
     explicit WatchedDisplay(Display& display) : display_(display) {}
 
     ScreenSize CurrentSize() override { return display_.CurrentSize(); }
+    std::vector<Monitor> Monitors() override { return display_.Monitors(); }
     bool ChangeMode(std::uint32_t width, std::uint32_t height) override {
         requested = true;
         accepted = display_.ChangeMode(width, height);

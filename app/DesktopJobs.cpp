@@ -29,28 +29,29 @@ std::exception_ptr NotAnswering() {
 void DesktopJobs::Post(DesktopJobResult::Kind kind,
                        std::function<void(Desktop&, DesktopJobResult&)> work) {
     HWND window = window_;
-    const JobId id =
-        worker_.Post([window, kind, work = std::move(work)](WorkerDesktop& worker, JobId job) {
-            auto posted = std::make_unique<PostedResult>();
-            posted->id = job;
-            posted->result.kind = kind;
-            Desktop desktop{worker.icons, worker.names, worker.registry};
-            work(desktop, posted->result);
-            if (PostMessageW(window, kDesktopJobDone, 0, reinterpret_cast<LPARAM>(posted.get()))) {
-                static_cast<void>(posted.release()); // the window owns it now
-            }
-        });
+    const JobId id = worker_.Post([window, kind, work = std::move(work)](WorkerDesktop& worker,
+                                                                         JobId job) {
+        auto posted = std::make_unique<PostedResult>();
+        posted->id = job;
+        posted->result.kind = kind;
+        Desktop desktop{worker.icons, worker.names, worker.registry, worker.display, worker.clock};
+        work(desktop, posted->result);
+        if (PostMessageW(window, kDesktopJobDone, 0, reinterpret_cast<LPARAM>(posted.get()))) {
+            static_cast<void>(posted.release()); // the window owns it now
+        }
+    });
     waiting_.emplace(id, kind);
 }
 
-void DesktopJobs::PostCommand(bool (*command)(Desktop&)) {
-    Post(DesktopJobResult::Kind::Command, [command](Desktop& desktop, DesktopJobResult& result) {
-        try {
-            command(desktop);
-        } catch (...) {
-            result.error = std::current_exception();
-        }
-    });
+void DesktopJobs::PostCommand(std::function<bool(Desktop&)> command) {
+    Post(DesktopJobResult::Kind::Command,
+         [command = std::move(command)](Desktop& desktop, DesktopJobResult& result) {
+             try {
+                 command(desktop);
+             } catch (...) {
+                 result.error = std::current_exception();
+             }
+         });
 }
 
 void DesktopJobs::PostLook() {

@@ -36,7 +36,7 @@ class DesktopJobs {
   public:
     DesktopJobs(DesktopWorker& worker, HWND window) : worker_(worker), window_(window) {}
 
-    void PostCommand(bool (*command)(Desktop&));
+    void PostCommand(std::function<bool(Desktop&)> command);
     void PostLook();
     // The icons whose labels `placed` holds stay where they are.
     void PostRestore(std::set<std::u16string> placed);

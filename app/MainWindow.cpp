@@ -137,8 +137,8 @@ void MainWindow::OnDesktopRebuilt() {
 
 // The commands wait for the desktop worker, whatever else it is doing, and
 // say what became of them when their result comes.
-void MainWindow::PostIconCommand(bool (*command)(Desktop&)) {
-    jobs_->PostCommand(command);
+void MainWindow::PostIconCommand(std::function<bool(Desktop&)> command) {
+    jobs_->PostCommand(std::move(command));
     SetTimer(handle(), IDT_DESKTOP_WATCH_TIMER, kDesktopWatchInterval, nullptr);
     ShowCommandsBusy();
 }

@@ -39,7 +39,7 @@ class MainWindow final : public Form, private ResolutionBoxes {
     void ToggleOption(UINT item);
     void OnDisplayChanged();
     void OnDesktopRebuilt();
-    void PostIconCommand(bool (*command)(Desktop&));
+    void PostIconCommand(std::function<bool(Desktop&)> command);
     void OnJobDone(const DesktopJobResult& result);
     void GiveUpOverdueJobs();
     void ShowCommandsBusy();

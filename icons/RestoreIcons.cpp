@@ -1,7 +1,11 @@
-// "Restore Icons": every saved icon back to its position.
+// "Restore Icons", its undo and the earlier layouts: every icon of a saved
+// layout back to its position.
 #include "DesktopCalls.h"
+#include "DisplaySetup.h"
 #include "IconCommands.h"
+#include "IconNames.h"
 #include "IconPositionsKey.h"
+#include "SavedLayouts.h"
 
 #include <map>
 #include <optional>
@@ -21,11 +25,10 @@ struct SavedPosition {
     std::int32_t y = 0;
 };
 
-// Only 8-byte REG_BINARY values are saved positions, in enumeration order.
-std::vector<SavedPosition> ReadSavedPositions(Desktop& desktop) {
+// Only 8-byte REG_BINARY values are saved positions, in the layout's order.
+std::vector<SavedPosition> SavedPositionsOf(Desktop& desktop, const Layout& layout) {
     std::vector<SavedPosition> saved;
-    for (const RegistryValue& value :
-         RegistryKey::Open(desktop.registry, kIconPositionsKey).Values()) {
+    for (const RegistryValue& value : layout) {
         if (value.type == kRegBinary && value.data.size() == kIconPositionSize) {
             const std::uint8_t* point = value.data.data();
             saved.push_back({MatchKeyOf(desktop.names, value.name), LittleEndian32(point),
@@ -120,7 +123,7 @@ std::vector<IconMove> MovesFor(Desktop& desktop, DesktopRead& read,
     if (!asked.empty()) {
         // File names cost one more answer per icon: only where they may
         // name a value, in a read that replaces the first whole.
-        std::optional<DesktopRead> named = ReadIcons(desktop.icons, {false, true});
+        std::optional<DesktopRead> named = ReadIcons(desktop.icons, {true, true});
         if (!named) {
             return {};
         }
@@ -142,24 +145,22 @@ std::vector<IconMove> MovesFor(Desktop& desktop, DesktopRead& read,
     return moves;
 }
 
-} // namespace
-
-bool RestoreIcons(Desktop& desktop) {
-    std::set<std::u16string> placed;
-    return RestoreIconsNotYetPlaced(desktop, placed);
-}
-
 // A shell that restarted between the read and the move has other icons: the
-// move is repeated once, from a fresh read.
-bool RestoreIconsNotYetPlaced(Desktop& desktop, std::set<std::u16string>& placed) {
+// move is repeated once, from a fresh read. Where the icons stood is kept
+// before any moves.
+bool RestoreLayout(Desktop& desktop, const Layout& layout, std::set<std::u16string>& placed) {
+    const std::vector<SavedPosition> saved = SavedPositionsOf(desktop, layout);
     for (int attempt = 0;; ++attempt) {
-        std::optional<DesktopRead> read = ReadIcons(desktop.icons, {});
+        std::optional<DesktopRead> read = ReadIcons(desktop.icons, {true, false});
         if (!read) {
             return false;
         }
-        const std::vector<SavedPosition> saved = ReadSavedPositions(desktop);
         const std::vector<IconMove> moves =
             saved.empty() ? std::vector<IconMove>{} : MovesFor(desktop, *read, saved, placed);
+        if (!moves.empty()) {
+            StoreBeforeRestore(desktop.registry, CurrentSetup(desktop),
+                               LayoutOf(desktop.registry, read->icons));
+        }
         const DesktopResult moved = moves.empty() ? std::nullopt : desktop.icons.Place(moves);
         if (moved && moved->kind == DesktopFailure::Kind::Restarted && attempt == 0) {
             continue;
@@ -170,6 +171,33 @@ bool RestoreIconsNotYetPlaced(Desktop& desktop, std::set<std::u16string>& placed
         }
         return true;
     }
+}
+
+} // namespace
+
+std::string CurrentSetup(Desktop& desktop) {
+    return SetupName(desktop.display.Monitors());
+}
+
+bool RestoreIcons(Desktop& desktop) {
+    std::set<std::u16string> placed;
+    return RestoreIconsNotYetPlaced(desktop, placed);
+}
+
+bool RestoreIconsNotYetPlaced(Desktop& desktop, std::set<std::u16string>& placed) {
+    return RestoreLayout(desktop, NewestLayout(desktop.registry, CurrentSetup(desktop)), placed);
+}
+
+bool UndoLastRestore(Desktop& desktop) {
+    std::set<std::u16string> placed;
+    return RestoreLayout(desktop, BeforeLastRestore(desktop.registry, CurrentSetup(desktop)),
+                         placed);
+}
+
+bool RestoreLayoutSavedAt(Desktop& desktop, const std::string& time) {
+    std::set<std::u16string> placed;
+    return RestoreLayout(desktop, SavedLayout(desktop.registry, CurrentSetup(desktop), time),
+                         placed);
 }
 
 } // namespace vevove

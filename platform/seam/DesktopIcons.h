@@ -18,10 +18,12 @@ struct DesktopIcon {
     std::u16string fileName; // its name in its folder, where asked for and known
     std::int32_t x = 0;      // where it lies in the view, where asked for
     std::int32_t y = 0;
+    bool positionRead = true; // false where the view did not give it
 };
 
 inline bool operator==(const DesktopIcon& a, const DesktopIcon& b) {
-    return a.label == b.label && a.fileName == b.fileName && a.x == b.x && a.y == b.y;
+    return a.label == b.label && a.fileName == b.fileName && a.x == b.x && a.y == b.y &&
+           a.positionRead == b.positionRead;
 }
 
 // What a read asks for besides the labels.

@@ -13,6 +13,16 @@ struct ScreenSize {
     int height = 0;
 };
 
+// A monitor in force: where it lies on the virtual screen (the primary one's
+// top left corner is 0, 0), in pixels, and its scaling.
+struct Monitor {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    unsigned dpi = 96; // effective dots per inch: 96 is 100 %
+};
+
 struct DisplayMode {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
@@ -33,6 +43,8 @@ class Display {
 
     // The primary screen's size in pixels.
     virtual ScreenSize CurrentSize() = 0;
+    // Every monitor in force, in the system's order.
+    virtual std::vector<Monitor> Monitors() = 0;
 
     // Switches the default display to width x height, recorded as the user's
     // setting. When the display offers that size at the colour depth and

@@ -42,6 +42,13 @@ class IconRegistry {
     virtual std::optional<SystemFailure> DeleteValue(RegistryKeyId key,
                                                      const std::u16string& name) = 0;
 
+    // The names of the subkeys of the key at `path`, in the registry's order;
+    // none where there is no such key.
+    virtual std::vector<std::string> SubkeyNames(const std::string& path) = 0;
+    // Deletes the key at `path`, which holds no subkeys, with its values; a
+    // missing key is no failure.
+    virtual std::optional<SystemFailure> DeleteKey(const std::string& path) = 0;
+
     // The form in which the registry compares value names: two names name the
     // same value exactly when their forms are equal.
     virtual std::u16string ValueNameForm(const std::u16string& name) = 0;

@@ -146,7 +146,9 @@ DWORD WINAPI DesktopWorker::Main(void* parameter) {
     Win32DesktopIcons icons;
     Win32NameMatching names;
     Win32IconRegistry registry;
-    WorkerDesktop desktop{icons, names, registry};
+    Win32Display display;
+    Win32Clock clock;
+    WorkerDesktop desktop{icons, names, registry, display, clock};
     for (;;) {
         QueuedJob next;
         {

@@ -8,7 +8,9 @@
 // one that still waits does not run.
 #pragma once
 
+#include "Clock.h"
 #include "DesktopIcons.h"
+#include "Display.h"
 #include "IconRegistry.h"
 #include "NameMatching.h"
 #include "OwnedHandle.h"
@@ -27,6 +29,8 @@ struct WorkerDesktop {
     DesktopIcons& icons;
     NameMatching& names;
     IconRegistry& registry;
+    Display& display;
+    Clock& clock;
 };
 
 using JobId = std::uint64_t;

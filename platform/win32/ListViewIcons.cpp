@@ -135,7 +135,7 @@ class ListViewIcons final : public DesktopWay {
 
 // The items go through the slots in turns: each item of a turn has its
 // requests answered into its own slot, and then one copy brings back the
-// whole turn. A position the list view does not give counts as zeros.
+// whole turn. A position the list view does not give is marked so.
 DesktopResult ListViewIcons::Read(IconParts parts, std::vector<DesktopIcon>& icons) {
     const auto count = static_cast<std::size_t>(std::max<LRESULT>(Send(LVM_GETITEMCOUNT, 0, 0), 0));
     std::vector<std::uint8_t> slots(std::size_t{kItemSlots} * layout_.slotSize, 0);
@@ -171,6 +171,7 @@ DesktopResult ListViewIcons::Read(IconParts parts, std::vector<DesktopIcon>& ico
             if (placed[slot]) {
                 ReadPoint(bytes + layout_.pointArea, icon.x, icon.y);
             }
+            icon.positionRead = placed[slot] || !parts.positions;
             icons.push_back(std::move(icon));
         }
     }

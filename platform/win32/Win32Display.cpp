@@ -42,7 +42,56 @@ std::optional<DisplayMode> ModeKeepingRateOf(std::uint32_t width, std::uint32_t 
     return ModeKeepingRate(current, offered, width, height);
 }
 
+// GetDpiForMonitor came with Windows 8.1, in a library that is not always
+// there: taken from the system folder when it is, else every monitor has the
+// screen's scaling.
+using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
+
+DpiForMonitor LoadDpiForMonitor() {
+    HMODULE library = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return library != nullptr ? reinterpret_cast<DpiForMonitor>(reinterpret_cast<void*>(
+                                    GetProcAddress(library, "GetDpiForMonitor")))
+                              : nullptr;
+}
+
+unsigned ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<unsigned>(dpi) : 96;
+}
+
+unsigned DpiOf(HMONITOR monitor) {
+    static const DpiForMonitor dpiForMonitor = LoadDpiForMonitor();
+    UINT x = 0;
+    UINT y = 0;
+    if (dpiForMonitor != nullptr && SUCCEEDED(dpiForMonitor(monitor, kEffectiveDpi, &x, &y)) &&
+        x > 0) {
+        return x;
+    }
+    return ScreenDpi();
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& place = info.rcMonitor;
+        reinterpret_cast<std::vector<Monitor>*>(found)->push_back(
+            {place.left, place.top, place.right - place.left, place.bottom - place.top,
+             DpiOf(monitor)});
+    }
+    return TRUE;
+}
+
 } // namespace
+
+std::vector<Monitor> Win32Display::Monitors() {
+    std::vector<Monitor> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
 
 ScreenSize Win32Display::CurrentSize() {
     ScreenSize size;

@@ -115,6 +115,36 @@ std::optional<SystemFailure> Win32IconRegistry::DeleteValue(RegistryKeyId key,
     return result == ERROR_FILE_NOT_FOUND ? std::nullopt : FailureOf(result);
 }
 
+// Key names here are plain ASCII; a name of any other kind is no key of
+// Vevove's and is left out.
+std::vector<std::string> Win32IconRegistry::SubkeyNames(const std::string& path) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, WidePath(path).c_str(), 0, KEY_ENUMERATE_SUB_KEYS,
+                      &opened) != ERROR_SUCCESS) {
+        return {};
+    }
+    std::vector<std::string> names;
+    for (DWORD index = 0;; ++index) {
+        wchar_t name[256] = {};
+        DWORD length = 256;
+        if (RegEnumKeyExW(opened, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
+            break;
+        }
+        const std::wstring wide(name, length);
+        if (std::all_of(wide.begin(), wide.end(), [](wchar_t unit) { return unit < 0x80; })) {
+            names.emplace_back(wide.begin(), wide.end());
+        }
+    }
+    RegCloseKey(opened);
+    return names;
+}
+
+std::optional<SystemFailure> Win32IconRegistry::DeleteKey(const std::string& path) {
+    const LONG result = RegDeleteKeyW(HKEY_CURRENT_USER, WidePath(path).c_str());
+    return result == ERROR_FILE_NOT_FOUND ? std::nullopt : FailureOf(result);
+}
+
 std::u16string Win32IconRegistry::ValueNameForm(const std::u16string& name) {
     std::u16string form(name);
     for (char16_t& unit : form) {

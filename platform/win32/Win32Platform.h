@@ -4,6 +4,7 @@
 // desktop's icons and names live on the desktop worker's thread.
 #pragma once
 
+#include "Clock.h"
 #include "ComApartment.h"
 #include "DesktopIcons.h"
 #include "DesktopWays.h"
@@ -31,6 +32,7 @@ class Win32SettingsStorage final : public SettingsStorage {
 class Win32Display final : public Display {
   public:
     ScreenSize CurrentSize() override;
+    std::vector<Monitor> Monitors() override;
     bool ChangeMode(std::uint32_t width, std::uint32_t height) override;
 };
 
@@ -59,6 +61,12 @@ class Win32NameMatching final : public NameMatching {
     std::optional<SystemFailure> MatchKey(const std::u16string& name, std::string& key) override;
 };
 
+// The local time on Windows.
+class Win32Clock final : public Clock {
+  public:
+    std::string LocalTime() override;
+};
+
 // The current user's registry on Windows, as the icon logic uses it.
 class Win32IconRegistry final : public IconRegistry {
   public:
@@ -69,6 +77,8 @@ class Win32IconRegistry final : public IconRegistry {
     std::optional<SystemFailure> SetValue(RegistryKeyId key, const RegistryValue& value) override;
     std::optional<SystemFailure> DeleteValue(RegistryKeyId key,
                                              const std::u16string& name) override;
+    std::vector<std::string> SubkeyNames(const std::string& path) override;
+    std::optional<SystemFailure> DeleteKey(const std::string& path) override;
     std::u16string ValueNameForm(const std::u16string& name) override;
 };
 

@@ -95,7 +95,7 @@ class OptionsTest : public VevoveTest {
     }
     static void Forget() {
         RemoveIconPositionsKey();
-        RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
+        RegDeleteTreeA(HKEY_CURRENT_USER, kOptionsKey);
         HKEY run = nullptr;
         if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
             RegDeleteValueA(run, "Vevove");

@@ -33,7 +33,9 @@ DesktopResult FakeDesktopIcons::Read(IconParts parts, DesktopRead& read) {
     read.shellReady = shellReady;
     for (const Icon& icon : icons) {
         DesktopIcon seen{icon.label, {}, 0, 0};
-        if (parts.positions) {
+        if (parts.positions && &icon - icons.data() == unreadablePosition) {
+            seen.positionRead = false;
+        } else if (parts.positions) {
             seen.x = icon.x;
             seen.y = icon.y;
         }

@@ -37,6 +37,8 @@ class FakeDesktopIcons : public DesktopIcons {
     bool autoArrange = false;
     bool answering = true;
     bool shellReady = true;
+    // The icon whose position the view does not give, if any.
+    int unreadablePosition = -1;
     // Places that the shell refuses as restarted since the last read; the
     // icons then stand in reverse order, as a new shell may list them.
     int restartsAtPlace = 0;

@@ -19,7 +19,16 @@ class FakeDisplay : public Display {
     // Every change asked for, accepted or not.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> changes;
 
+    // The primary monitor follows the mode.
+    std::vector<Monitor> others;
+    unsigned dpi = 96;
+
     ScreenSize CurrentSize() override { return current; }
+    std::vector<Monitor> Monitors() override {
+        std::vector<Monitor> all{{0, 0, current.width, current.height, dpi}};
+        all.insert(all.end(), others.begin(), others.end());
+        return all;
+    }
 
     bool ChangeMode(std::uint32_t width, std::uint32_t height) override {
         changes.emplace_back(width, height);

@@ -94,6 +94,29 @@ std::optional<SystemFailure> FakeIconRegistry::DeleteValue(RegistryKeyId key,
     return std::nullopt;
 }
 
+std::vector<std::string> FakeIconRegistry::SubkeyNames(const std::string& path) {
+    const std::string head = path + "\\";
+    std::vector<std::string> names;
+    for (const auto& [keyPath, values] : keys) {
+        if (keyPath.compare(0, head.size(), head) == 0) {
+            const std::string name =
+                keyPath.substr(head.size(), keyPath.find('\\', head.size()) - head.size());
+            if (std::find(names.begin(), names.end(), name) == names.end()) {
+                names.push_back(name);
+            }
+        }
+    }
+    return names;
+}
+
+std::optional<SystemFailure> FakeIconRegistry::DeleteKey(const std::string& path) {
+    if (auto failure = failures.Take("DeleteKey")) {
+        return failure;
+    }
+    keys.erase(path);
+    return std::nullopt;
+}
+
 std::u16string FakeIconRegistry::ValueNameForm(const std::u16string& name) {
     return FoldedCase(name);
 }

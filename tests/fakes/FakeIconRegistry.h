@@ -2,7 +2,8 @@
 // values in the order they were first written. Value names compare as
 // FoldedCase folds them, and a value keeps the spelling it was first written
 // with. The keys still open are kept, so that a test can see none stays open.
-// Failures: "CreateKey", "OpenKey", "SetValue", "DeleteValue", and "Values",
+// Failures: "CreateKey", "OpenKey", "SetValue", "DeleteValue", "DeleteKey",
+// and "Values",
 // asked before each value is read: a failure ends the values there, as an
 // enumeration that fails does.
 #pragma once
@@ -29,6 +30,8 @@ class FakeIconRegistry : public IconRegistry {
     std::optional<SystemFailure> SetValue(RegistryKeyId key, const RegistryValue& value) override;
     std::optional<SystemFailure> DeleteValue(RegistryKeyId key,
                                              const std::u16string& name) override;
+    std::vector<std::string> SubkeyNames(const std::string& path) override;
+    std::optional<SystemFailure> DeleteKey(const std::string& path) override;
     std::u16string ValueNameForm(const std::u16string& name) override;
 
   private:

@@ -25,7 +25,7 @@ struct RecordedOutput : CommandOutput {
 // The icon commands at once, as the desktop worker runs them.
 struct DesktopWorkAtOnce : DesktopWork {
     explicit DesktopWorkAtOnce(Desktop& desktop) : desktop(desktop) {}
-    bool Run(bool (*command)(Desktop&)) override { return command(desktop); }
+    bool Run(const std::function<bool(Desktop&)>& command) override { return command(desktop); }
     Desktop& desktop;
 };
 
@@ -37,7 +37,6 @@ class CommandLineRunTest : public IconCommandTest {
     }
 
     FakeSettingsStorage storage;
-    FakeDisplay display;
     DesktopWorkAtOnce work{icons};
     CommandTargets targets{storage, display, work};
     RecordedOutput out;

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "Errors.h"
+#include "FakeClock.h"
 #include "FakeDesktopIcons.h"
+#include "FakeDisplay.h"
 #include "FakeIconRegistry.h"
 #include "IconCommands.h"
 
@@ -113,7 +115,9 @@ class IconCommandTest : public ::testing::Test {
     FakeDesktopIcons desktop;
     FakeNameMatching names;
     FakeIconRegistry registry;
-    Desktop icons{desktop, names, registry};
+    FakeDisplay display;
+    FakeClock clock;
+    Desktop icons{desktop, names, registry, display, clock};
 };
 
 // Through the folder view and, with the same expectations where file names

@@ -1,5 +1,6 @@
 #include "ErrorThrownBy.h"
 #include "IconCommandTest.h"
+#include "SavedLayouts.h"
 
 #include <string>
 #include <vector>
@@ -46,10 +47,32 @@ TEST_P(SaveIconsTest, NamesInAnyScriptAreStoredUnitForUnit) {
     }
 }
 
-TEST_P(SaveIconsTest, AnEmptyDesktopLeavesAnEmptyKey) {
-    save(u"Alt", 1, 2);
-    SaveIcons(icons);
-    EXPECT_EQ(savedPositions(), Strings{});
+// A desktop without icons (a shell still starting, a desktop folder offline)
+// or with an icon whose position cannot be read changes nothing saved, and
+// the save says why.
+TEST_P(SaveIconsTest, ASaveThatCannotReadEveryPositionChangesNothing) {
+    struct Case {
+        std::vector<FakeDesktopIcons::Icon> icons;
+        int unreadable;
+        std::string raised;
+    };
+    const Case cases[] = {
+        {{}, -1, "Keine Desktop-Symbole gefunden: das gespeicherte Layout bleibt, wie es war"},
+        {{{u"Eins", 1, 1}, {u"Zwei", 2, 2}},
+         1,
+         "Die Position eines Desktop-Symbols ist nicht lesbar: das gespeicherte Layout bleibt, "
+         "wie es war"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.raised);
+        registry.keys.clear();
+        save(u"Alt", 1, 2);
+        desktop.icons = c.icons;
+        desktop.unreadablePosition = c.unreadable;
+        EXPECT_EQ(RaisedBy(SaveIcons, icons), c.raised);
+        EXPECT_EQ(savedPositions(), Strings{"Alt=1,2"});
+        EXPECT_EQ(registry.keys.size(), 1u);
+    }
 }
 
 // Labels that the registry takes for one name would share a value: the
@@ -143,23 +166,27 @@ TEST_P(SaveIconsTest, AFailedDesktopCallLeavesTheSavedLayout) {
     }
 }
 
-// The new values are written before the values of icons that are gone are
-// removed, so a failure at any step leaves every position saved before, the
-// old or the new one, and the failure is reported; a failed enumeration only
-// leaves a gone icon's value in place.
+// The setup's new layout is written whole first, or not kept; then in the
+// layout key the new values are written before the values of icons that are
+// gone are removed. So a failure at any step leaves every position saved
+// before, the old or the new one, and the failure is reported; a failed
+// enumeration only leaves a gone icon's value in place.
 TEST_P(SaveIconsTest, RegistryFailuresAreReportedAndTheLayoutIsNeverEmptier) {
     struct Case {
         const char* operation;
         int skipped;
         bool raises;
         Strings saved;
+        std::size_t setupLayouts;
     };
     const Case cases[] = {
-        {"CreateKey", 0, true, {"Geht=7,7", "Zwei=9,9"}},
-        {"SetValue", 0, true, {"Geht=7,7", "Zwei=9,9"}},
-        {"SetValue", 1, true, {"Geht=7,7", "Zwei=9,9", "Eins=1,1"}},
-        {"DeleteValue", 0, true, {"Geht=7,7", "Zwei=2,2", "Eins=1,1"}},
-        {"Values", 0, false, {"Geht=7,7", "Zwei=2,2", "Eins=1,1"}},
+        {"CreateKey", 0, true, {"Geht=7,7", "Zwei=9,9"}, 0},
+        {"SetValue", 1, true, {"Geht=7,7", "Zwei=9,9"}, 0},
+        {"CreateKey", 1, true, {"Geht=7,7", "Zwei=9,9"}, 1},
+        {"SetValue", 2, true, {"Geht=7,7", "Zwei=9,9"}, 1},
+        {"SetValue", 3, true, {"Geht=7,7", "Zwei=9,9", "Eins=1,1"}, 1},
+        {"DeleteValue", 0, true, {"Geht=7,7", "Zwei=2,2", "Eins=1,1"}, 1},
+        {"Values", 0, false, {"Geht=7,7", "Zwei=2,2", "Eins=1,1"}, 1},
     };
     desktop.icons = {{u"Eins", 1, 1}, {u"Zwei", 2, 2}};
     for (const Case& step : cases) {
@@ -172,6 +199,7 @@ TEST_P(SaveIconsTest, RegistryFailuresAreReportedAndTheLayoutIsNeverEmptier) {
         EXPECT_TRUE(registry.failures.Fired(step.operation));
         EXPECT_EQ(raised, step.raises ? SystemErrorText(kErrorDiskFull) : "");
         EXPECT_EQ(savedPositions(), step.saved);
+        EXPECT_EQ(SavedTimes(registry, CurrentSetup(icons)).size(), step.setupLayouts);
         registry.failures.Clear();
     }
 }

@@ -94,6 +94,8 @@ bool IconPositionsKeyExists() {
 
 void RemoveIconPositionsKey() {
     RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VUD\\Vevove\\Layouts");
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VUD\\Vevove\\Before last restore");
 }
 
 void WriteIconPosition(const std::string& name, int x, int y) {

@@ -18,6 +18,7 @@ struct RegistryValue {
 // The values in enumeration order; nothing when the key does not exist.
 std::vector<RegistryValue> IconPositionValues();
 bool IconPositionsKeyExists();
+// The layout key, and the layouts kept per display setup beside the options.
 void RemoveIconPositionsKey();
 // An 8-byte REG_BINARY value: x, then y, little-endian.
 void WriteIconPosition(const std::string& name, int x, int y);

@@ -136,6 +136,16 @@ StandinDesktop::StandinDesktop(const Options& options) : folder_(TempFolder()) {
     }
     listView_ = search.listView;
     top_ = search.top;
+    // A test starts once the desktop holds its icons, as a user finds it.
+    const auto holdsItsIcons = [&] {
+        DWORD_PTR count = 0;
+        return listView_ == nullptr || (SendMessageTimeoutA(listView_, LVM_GETITEMCOUNT, 0, 0,
+                                                            SMTO_ABORTIFHUNG, 1000, &count) != 0 &&
+                                        count == options.icons.size());
+    };
+    if (!WaitUntil(holdsItsIcons)) {
+        throw std::runtime_error("the stand-in desktop did not show its icons");
+    }
 }
 
 // Closed as a desktop closes, so that it takes its class back; killed only
