@@ -16,6 +16,8 @@ struct KnownSwitch {
 constexpr KnownSwitch kSwitches[] = {
     {"saveicons", Switch::SaveIcons},
     {"restoreicons", Switch::RestoreIcons},
+    {"undorestore", Switch::UndoRestore},
+    {"restoreearlier", Switch::RestoreEarlier},
     {"restoreresolution", Switch::RestoreResolution},
 };
 
@@ -89,8 +91,8 @@ std::string SwitchName(Switch command) {
 }
 
 std::string UsageText() {
-    return "Usage: Vevove.exe [/saveicons] [/restoreicons] [/restoreresolution] "
-           "[/?]\r\n"
+    return "Usage: Vevove.exe [/saveicons] [/restoreicons] [/undorestore] [/restoreearlier]\r\n"
+           "                  [/restoreresolution] [/?]\r\n"
            "       Vevove.exe [/minimized]\r\n"
            "\r\n"
            "Without a switch Vevove opens its window; with /minimized it starts "
@@ -103,6 +105,13 @@ std::string UsageText() {
            "Icons\" does\r\n"
            "  /restoreicons        put the desktop icons back, as \"Restore "
            "Icons\" does\r\n"
+           "  /undorestore         put the desktop icons back where they stood "
+           "before\r\n"
+           "                       the last restore, as \"Undo last restore\" "
+           "does\r\n"
+           "  /restoreearlier      put back the layout saved before the newest "
+           "one\r\n"
+           "                       of the display setup in force\r\n"
            "  /restoreresolution   switch the display to the resolution saved "
            "in\r\n"
            "                       ScrDef.ini, as \"Restore resolution\" does, "

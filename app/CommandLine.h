@@ -7,7 +7,7 @@
 
 namespace vevove {
 
-enum class Switch { SaveIcons, RestoreIcons, RestoreResolution };
+enum class Switch { SaveIcons, RestoreIcons, UndoRestore, RestoreEarlier, RestoreResolution };
 
 struct CommandLine {
     enum class Kind {

@@ -4,6 +4,7 @@
 #include "Format.h"
 #include "LoadSettings.h"
 #include "ResolutionCommands.h"
+#include "SavedLayouts.h"
 
 #include <cstdint>
 #include <exception>
@@ -90,6 +91,23 @@ Outcome RestoreStoredResolution(CommandTargets& targets) {
                        unsigned{state.savedHeight}));
 }
 
+// The menu offers these only where there is something to restore; the
+// command line says when there is not.
+bool UndoRestoreIfAny(Desktop& desktop) {
+    if (BeforeLastRestore(desktop.registry, CurrentSetup(desktop)).empty()) {
+        throw Error(ErrorKind::System, "there is no restore to undo on this display setup");
+    }
+    return UndoLastRestore(desktop);
+}
+
+bool RestoreEarlierIfAny(Desktop& desktop) {
+    const std::vector<std::string> times = SavedTimes(desktop.registry, CurrentSetup(desktop));
+    if (times.size() < 2) {
+        throw Error(ErrorKind::System, "there is no earlier layout on this display setup");
+    }
+    return RestoreLayoutSavedAt(desktop, times[1]);
+}
+
 // The buttons do nothing when there is no desktop with icons; the command
 // line says so.
 Outcome RunIconCommand(bool (*command)(Desktop&), DesktopWork& desktop, const char* doneText) {
@@ -107,6 +125,12 @@ Outcome RunSwitch(Switch command, CommandTargets& targets) {
         break;
     case Switch::RestoreIcons:
         outcome = RunIconCommand(RestoreIcons, targets.desktop, "Icons restored.");
+        break;
+    case Switch::UndoRestore:
+        outcome = RunIconCommand(UndoRestoreIfAny, targets.desktop, "Last restore undone.");
+        break;
+    case Switch::RestoreEarlier:
+        outcome = RunIconCommand(RestoreEarlierIfAny, targets.desktop, "Earlier layout restored.");
         break;
     case Switch::RestoreResolution:
         outcome = RestoreStoredResolution(targets);

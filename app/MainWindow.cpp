@@ -1,8 +1,10 @@
 #include "MainWindow.h"
 
+#include "DisplaySetup.h"
 #include "Errors.h"
 #include "FormLayout.h"
 #include "Placement.h"
+#include "SavedLayouts.h"
 #include "StartWithWindows.h"
 #include "Trace.h"
 #include "WindowClasses.h"
@@ -95,8 +97,14 @@ MainWindow::MainWindow(Application& application, SettingsStorage& storage, Displ
     }
 }
 
+// The undo and the earlier layouts above the options; the system menu
+// destroys the submenu with itself.
 void MainWindow::AddOptionsToSystemMenu() {
     HMENU menu = GetSystemMenu(handle(), FALSE);
+    earlierLayouts_ = CreatePopupMenu();
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_UNDO_RESTORE, "Undo last restore");
+    AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(earlierLayouts_), "Earlier layouts");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, IDM_START_WITH_WINDOWS, "Start with Windows");
     AppendMenuA(menu, MF_STRING, IDM_RESTORE_ICONS_AUTOMATICALLY, "Restore icons automatically");
@@ -108,6 +116,49 @@ void MainWindow::ShowOptionsInSystemMenu(HMENU menu) {
     CheckMenuItem(menu, IDM_START_WITH_WINDOWS, checked(StartsWithWindows(registry_)));
     CheckMenuItem(menu, IDM_RESTORE_ICONS_AUTOMATICALLY,
                   checked(RestoresIconsAutomatically(registry_)));
+}
+
+// The current setup's: "Undo last restore" while there is a restore to
+// undo, and its earlier layouts by the times they were saved.
+void MainWindow::ShowLayoutsInSystemMenu(HMENU menu) {
+    const std::string setup = SetupName(resolution_.display.Monitors());
+    const bool undoable = !BeforeLastRestore(registry_, setup).empty();
+    EnableMenuItem(menu, IDM_UNDO_RESTORE, MF_BYCOMMAND | (undoable ? MF_ENABLED : MF_GRAYED));
+    while (GetMenuItemCount(earlierLayouts_) > 0) {
+        DeleteMenu(earlierLayouts_, 0, MF_BYPOSITION);
+    }
+    std::vector<std::string> times = SavedTimes(registry_, setup);
+    earlierTimes_.assign(times.begin() + (times.empty() ? 0 : 1), times.end());
+    for (std::size_t at = 0; at < earlierTimes_.size(); ++at) {
+        AppendMenuA(earlierLayouts_, MF_STRING,
+                    IDM_EARLIER_LAYOUT + IDM_EARLIER_LAYOUT_STEP * static_cast<UINT>(at),
+                    earlierTimes_[at].c_str());
+    }
+    if (earlierTimes_.empty()) {
+        AppendMenuA(earlierLayouts_, MF_STRING | MF_GRAYED, 0, "None saved");
+    }
+}
+
+// The system menu's own items: true when it was one.
+bool MainWindow::RunSystemMenuItem(UINT item) {
+    if (item == IDM_START_WITH_WINDOWS || item == IDM_RESTORE_ICONS_AUTOMATICALLY) {
+        ToggleOption(item);
+        return true;
+    }
+    if (item == IDM_UNDO_RESTORE) {
+        automaticRestore_.UserRestored();
+        PostIconCommand(UndoLastRestore);
+        return true;
+    }
+    const UINT earlier = (item - IDM_EARLIER_LAYOUT) / IDM_EARLIER_LAYOUT_STEP;
+    if (item >= IDM_EARLIER_LAYOUT && earlier < earlierTimes_.size()) {
+        automaticRestore_.UserRestored();
+        PostIconCommand([time = earlierTimes_[earlier]](Desktop& desktop) {
+            return RestoreLayoutSavedAt(desktop, time);
+        });
+        return true;
+    }
+    return false;
 }
 
 void MainWindow::ToggleOption(UINT item) {
@@ -322,12 +373,17 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITMENUPOPUP:
         if (HIWORD(lParam) != 0) {
             ShowOptionsInSystemMenu(reinterpret_cast<HMENU>(wParam));
+            ShowLayoutsInSystemMenu(reinterpret_cast<HMENU>(wParam));
         }
         break;
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == IDM_START_WITH_WINDOWS ||
-            (wParam & 0xFFF0) == IDM_RESTORE_ICONS_AUTOMATICALLY) {
-            ToggleOption(static_cast<UINT>(wParam & 0xFFF0));
+        if (RunSystemMenuItem(static_cast<UINT>(wParam & 0xFFF0))) {
+            return 0;
+        }
+        break;
+    case WM_COMMAND:
+        // Wine sends the items of the system menu's submenu as menu commands.
+        if (lParam == 0 && HIWORD(wParam) == 0 && RunSystemMenuItem(LOWORD(wParam))) {
             return 0;
         }
         break;

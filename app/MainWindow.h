@@ -36,7 +36,9 @@ class MainWindow final : public Form, private ResolutionBoxes {
 
     void AddOptionsToSystemMenu();
     void ShowOptionsInSystemMenu(HMENU menu);
+    void ShowLayoutsInSystemMenu(HMENU menu);
     void ToggleOption(UINT item);
+    bool RunSystemMenuItem(UINT item);
     void OnDisplayChanged();
     void OnDesktopRebuilt();
     void PostIconCommand(std::function<bool(Desktop&)> command);
@@ -57,6 +59,9 @@ class MainWindow final : public Form, private ResolutionBoxes {
     AutomaticRestore automaticRestore_;
     UINT taskbarCreated_ = 0;
     HWND focusBeforeBusy_ = nullptr;
+    HMENU earlierLayouts_ = nullptr;
+    // The earlier layouts' times as the menu shows them, newest first.
+    std::vector<std::string> earlierTimes_;
     Form* help_ = nullptr;
     Form* moreSoftware_ = nullptr;
 };

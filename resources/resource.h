@@ -38,6 +38,10 @@
 // bits clear.
 #define IDM_START_WITH_WINDOWS 0x0110
 #define IDM_RESTORE_ICONS_AUTOMATICALLY 0x0120
+#define IDM_UNDO_RESTORE 0x0130
+// The earlier layouts, newest first: the first, and the step to the next.
+#define IDM_EARLIER_LAYOUT 0x0200
+#define IDM_EARLIER_LAYOUT_STEP 0x0010
 
 // Help window
 #define IDC_HELP_OK 301

@@ -29,6 +29,8 @@ constexpr const char* kOptionsKey = "Software\\VUD\\Vevove";
 // The menu's last items, counted from its bottom.
 constexpr int kRestoreIconsAutomatically = 1;
 constexpr int kStartWithWindows = 2;
+constexpr int kEarlierLayouts = 3;
+constexpr int kUndoLastRestore = 4;
 // From the event to the icons back, at the most.
 constexpr Milliseconds kLongestRestore{10000};
 
@@ -176,6 +178,34 @@ TEST_F(OptionsTest, TheMenuWritesTheRunValueAndMarksEachOptionWhileItIsOn) {
     RegCloseKey(run);
     EXPECT_GT(CheckMarkPixels(OpenSystemMenu(mainWindow_)), three);
     CloseMenu(mainWindow_);
+}
+
+// Each display setup (here: two resolutions) gets its own layout back; a
+// restore can be undone, and an earlier layout chosen, through the menu.
+TEST_F(OptionsTest, EachSetupKeepsItsLayoutsAndTheMenuUndoesAndGoesBack) {
+    const auto iconsAre = [&](const std::vector<Icon>& icons) {
+        return WaitUntil([&] { return ToString(desktop_->Icons()) == ToString(icons); });
+    };
+    StartDesktop(kIcons);
+    Start();
+    ClickAndWait(controls_.saveIcons);
+    SetScreen(800, 600);
+    for (std::size_t item = 0; item < kScrambled.size(); ++item) {
+        desktop_->Move(static_cast<int>(item), kScrambled[item].x, kScrambled[item].y);
+    }
+    ClickAndWait(controls_.saveIcons);
+    SetScreen(1024, 768);
+    ClickAndWait(controls_.restoreIcons);
+    EXPECT_TRUE(iconsAre(kIcons)) << ToString(desktop_->Icons());
+    SetScreen(800, 600);
+    ClickAndWait(controls_.restoreIcons);
+    EXPECT_TRUE(iconsAre(kScrambled)) << ToString(desktop_->Icons());
+    ChooseFromSystemMenu(mainWindow_, kUndoLastRestore);
+    EXPECT_TRUE(iconsAre(kIcons)) << ToString(desktop_->Icons());
+    desktop_->Move(0, 300, 300);
+    ClickAndWait(controls_.saveIcons);
+    ChooseFromSystemSubmenu(mainWindow_, kEarlierLayouts, 0);
+    EXPECT_TRUE(iconsAre(kScrambled)) << ToString(desktop_->Icons());
 }
 
 // Each case: who brings the display back to the stored 1024 x 768 after a

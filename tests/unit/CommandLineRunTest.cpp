@@ -111,6 +111,24 @@ TEST_F(CommandLineRunTest, IconSwitchesSaveAndRestoreTheDesktopsIcons) {
     EXPECT_EQ(out.error, "");
 }
 
+// The undo and the earlier layout say when there is none on this setup.
+TEST_F(CommandLineRunTest, UndoAndTheEarlierLayoutRestoreOrSayWhyNot) {
+    desktop.icons = {{u"Papierkorb", 20, 10}};
+    EXPECT_EQ(run({"/undorestore", "/restoreearlier"}), 1);
+    EXPECT_EQ(out.error, "/undorestore: there is no restore to undo on this display setup.\r\n"
+                         "/restoreearlier: there is no earlier layout on this display setup.\r\n");
+    run({"/saveicons"});
+    desktop.icons[0].x = 300;
+    clock.now = "2026-12-09 10:00:01";
+    run({"/saveicons"});
+    desktop.icons[0].x = 700;
+    EXPECT_EQ(run({"/restoreearlier"}), 0);
+    EXPECT_EQ(iconPositions(), Strings{"Papierkorb=20,10"});
+    EXPECT_EQ(run({"/undorestore"}), 0);
+    EXPECT_EQ(iconPositions(), Strings{"Papierkorb=700,10"});
+    EXPECT_EQ(out.output, "Last restore undone.\r\n");
+}
+
 TEST_F(CommandLineRunTest, WithoutADesktopTheIconSwitchesFail) {
     desktop.present = false;
     save(u"Papierkorb", 20, 10);

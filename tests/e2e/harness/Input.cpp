@@ -167,6 +167,19 @@ void CloseMenu(HWND window) {
     WaitUntilMenuCloses(window);
 }
 
+void ChooseFromSystemSubmenu(HWND window, int fromTheBottom, int item) {
+    OpenSystemMenu(window);
+    for (int step = 0; step < fromTheBottom; ++step) {
+        PressKeyOnKeyboard(VK_UP);
+    }
+    PressKeyOnKeyboard(VK_RIGHT);
+    for (int step = 0; step < item; ++step) {
+        PressKeyOnKeyboard(VK_DOWN);
+    }
+    PressKeyOnKeyboard(VK_RETURN);
+    WaitUntilMenuCloses(window);
+}
+
 void ChooseFromSystemMenu(HWND window, int fromTheBottom) {
     OpenSystemMenu(window);
     for (int step = 0; step < fromTheBottom; ++step) {

@@ -50,6 +50,9 @@ void SystemCommandAndWait(HWND window, WPARAM command);
 // `fromTheBottom` items up (1: the last item), Enter chooses. Throws when the
 // menu does not open or close in time.
 void ChooseFromSystemMenu(HWND window, int fromTheBottom);
+// The same for an item of a submenu: the Right key opens the submenu at
+// `fromTheBottom`, the Down key goes `item` items down from its first.
+void ChooseFromSystemSubmenu(HWND window, int fromTheBottom, int item);
 // The system menu opened as above, its popup window; closed again without a
 // choice, as a click elsewhere closes it (WM_CANCELMODE).
 HWND OpenSystemMenu(HWND window);
