@@ -88,6 +88,8 @@ MainWindow::MainWindow(Application& application, SettingsStorage& storage, Displ
     centresOnFirstShow_ = true;
     AddOptionsToSystemMenu();
     displaySize_ = display.CurrentSize();
+    setup_ = SetupName(display.Monitors());
+    sessionNotifications_ = std::make_unique<SessionNotifications>(handle());
     // Broadcast by the shell when its taskbar is created: the desktop has been
     // built anew. It also reaches a Vevove run as administrator.
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
@@ -170,10 +172,16 @@ void MainWindow::ToggleOption(UINT item) {
     }
 }
 
+// Once a setup has a layout of its own, every change of the setup rebuilds
+// the desktop; before that, the display's return to the stored resolution.
 void MainWindow::OnDisplayChanged() {
     const ScreenSize before = displaySize_;
     displaySize_ = resolution_.display.CurrentSize();
-    if (CameBackToStoredResolution(resolution_.state, before, displaySize_)) {
+    const std::string setupBefore = setup_;
+    setup_ = SetupName(resolution_.display.Monitors());
+    if (AnySetupHasLayouts(registry_)
+            ? setup_ != setupBefore
+            : CameBackToStoredResolution(resolution_.state, before, displaySize_)) {
         OnDesktopRebuilt();
     }
 }
@@ -368,7 +376,18 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
         OnDisplayChanged();
+        break;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_APMRESUMEAUTOMATIC) {
+            OnDesktopRebuilt();
+        }
+        break;
+    case WM_WTSSESSION_CHANGE:
+        if (wParam == WTS_CONSOLE_CONNECT || wParam == WTS_REMOTE_CONNECT) {
+            OnDesktopRebuilt();
+        }
         break;
     case WM_INITMENUPOPUP:
         if (HIWORD(lParam) != 0) {

@@ -10,6 +10,7 @@
 #include "IconCommands.h"
 #include "ResolutionBoxes.h"
 #include "ResolutionCommands.h"
+#include "SessionNotifications.h"
 
 namespace vevove {
 
@@ -54,6 +55,8 @@ class MainWindow final : public Form, private ResolutionBoxes {
     Resolution resolution_;
     bool settingsLoaded_ = false;
     ScreenSize displaySize_;
+    std::string setup_;
+    std::unique_ptr<SessionNotifications> sessionNotifications_;
     IconRegistry& registry_;
     std::unique_ptr<DesktopJobs> jobs_;
     AutomaticRestore automaticRestore_;

@@ -44,8 +44,9 @@ bool RestoreIcons(Desktop& desktop);
 bool UndoLastRestore(Desktop& desktop);
 // The setup's layout saved at `time` back on the desktop.
 bool RestoreLayoutSavedAt(Desktop& desktop, const std::string& time);
-// As RestoreIcons, but the icons whose labels `placed` holds stay where they
-// are; then `placed` holds the label of every icon the desktop has.
+// The automatic restore's: the layout that the setup gets back by itself
+// (SavedLayouts.h), where the icons whose labels `placed` holds stay where
+// they are; then `placed` holds the label of every icon the desktop has.
 bool RestoreIconsNotYetPlaced(Desktop& desktop, std::set<std::u16string>& placed);
 
 // Where icon commands run: in the program on the desktop worker, whose thread

@@ -181,11 +181,12 @@ std::string CurrentSetup(Desktop& desktop) {
 
 bool RestoreIcons(Desktop& desktop) {
     std::set<std::u16string> placed;
-    return RestoreIconsNotYetPlaced(desktop, placed);
+    return RestoreLayout(desktop, NewestLayout(desktop.registry, CurrentSetup(desktop)), placed);
 }
 
 bool RestoreIconsNotYetPlaced(Desktop& desktop, std::set<std::u16string>& placed) {
-    return RestoreLayout(desktop, NewestLayout(desktop.registry, CurrentSetup(desktop)), placed);
+    return RestoreLayout(desktop, LayoutToRestoreByItself(desktop.registry, CurrentSetup(desktop)),
+                         placed);
 }
 
 bool UndoLastRestore(Desktop& desktop) {

@@ -106,6 +106,13 @@ Layout NewestLayout(IconRegistry& registry, const std::string& setup) {
                          : SavedLayout(registry, setup, times.front());
 }
 
+Layout LayoutToRestoreByItself(IconRegistry& registry, const std::string& setup) {
+    if (!SavedTimes(registry, setup).empty() || !AnySetupHasLayouts(registry)) {
+        return NewestLayout(registry, setup);
+    }
+    return {};
+}
+
 // The new layout is whole before an earlier one goes, or it is gone; the
 // layout key comes last, as before.
 void StoreLayout(IconRegistry& registry, const std::string& setup, const Layout& layout,

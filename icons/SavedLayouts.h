@@ -28,6 +28,10 @@ bool AnySetupHasLayouts(IconRegistry& registry);
 Layout SavedLayout(IconRegistry& registry, const std::string& setup, const std::string& time);
 // The setup's newest layout; where it has none, the layout key's.
 Layout NewestLayout(IconRegistry& registry, const std::string& setup);
+// What the automatic restore puts back on the setup: its newest layout, and
+// none where only other setups have one; while no setup has a layout of its
+// own (saved only by an earlier version), the layout key's.
+Layout LayoutToRestoreByItself(IconRegistry& registry, const std::string& setup);
 
 // The layout becomes the setup's newest, the one it follows an earlier one
 // (the oldest beyond kLayoutsKept goes), and the layout key's. A layout the

@@ -208,6 +208,40 @@ TEST_F(OptionsTest, EachSetupKeepsItsLayoutsAndTheMenuUndoesAndGoesBack) {
     EXPECT_TRUE(iconsAre(kScrambled)) << ToString(desktop_->Icons());
 }
 
+// Another program switching to a setup that has a layout brings its icons
+// back by themselves; one switching to a setup without one moves nothing,
+// though Vevove heard the change and looked.
+TEST_F(OptionsTest, ASetupWithALayoutGetsItBackByItself) {
+    const DebugOutput debugOutput;
+    StartDesktop(kIcons);
+    Start();
+    ClickAndWait(controls_.saveIcons);
+    SetScreen(800, 600);
+    SaveThenScramble(true);
+    ClickAndWait(controls_.saveIcons);
+    for (std::size_t item = 0; item < kIcons.size(); ++item) {
+        desktop_->Move(static_cast<int>(item), kIcons[item].x + 5, kIcons[item].y);
+    }
+    SetScreen(1024, 768);
+    EXPECT_TRUE(RestoredInTime()) << ToString(desktop_->Icons());
+    const auto restores = [&] {
+        const std::string trace = debugOutput.LinesOf(vevove().id());
+        std::size_t count = 0;
+        for (std::size_t at = trace.find(": restored\n"); at != std::string::npos;
+             at = trace.find(": restored\n", at + 1)) {
+            ++count;
+        }
+        return count;
+    };
+    ASSERT_TRUE(WaitUntil([&] { return restores() == 1; }));
+    desktop_->Move(0, 600, 400);
+    const std::string moved = ToString(desktop_->Icons());
+    SetScreen(640, 480);
+    EXPECT_TRUE(WaitUntil([&] { return restores() == 2; }, kLongestRestore))
+        << debugOutput.LinesOf(vevove().id());
+    EXPECT_EQ(ToString(desktop_->Icons()), moved);
+}
+
 // Each case: who brings the display back to the stored 1024 x 768 after a
 // game's 800 x 600, and whether the option is on. (The rules of the restore
 // itself, and which changes bring the display back, are the unit tests'.)

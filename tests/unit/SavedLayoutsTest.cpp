@@ -4,6 +4,7 @@
 #include "DisplaySetup.h"
 #include "IconCommandTest.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,27 @@ TEST_F(SavedLayoutsTest, EachSetupRestoresItsOwnLayout) {
     moveAll(0);
     RestoreIcons(icons);
     EXPECT_EQ(iconPositions(), (Strings{"Papierkorb=500,10", "Notizen=500,90"}));
+}
+
+// By itself, a setup gets back its own layout, and nothing where only another
+// setup has one; while no setup has one, the layout key's.
+TEST_F(SavedLayoutsTest, TheAutomaticRestoreTakesTheSetupsOwnLayout) {
+    save(u"Papierkorb", 1, 2);
+    std::set<std::u16string> placed;
+    RestoreIconsNotYetPlaced(icons, placed);
+    EXPECT_EQ(iconPositions(), (Strings{"Papierkorb=1,2", "Notizen=10,90"}));
+    display.current = {800, 600};
+    moveAll(400);
+    SaveIcons(icons);
+    display.current = {1024, 768};
+    moveAll(0);
+    placed.clear();
+    RestoreIconsNotYetPlaced(icons, placed);
+    EXPECT_EQ(iconPositions(), (Strings{"Papierkorb=0,2", "Notizen=0,90"}));
+    display.current = {800, 600};
+    placed.clear();
+    RestoreIconsNotYetPlaced(icons, placed);
+    EXPECT_EQ(iconPositions(), (Strings{"Papierkorb=400,2", "Notizen=400,90"}));
 }
 
 // A layout key written by an earlier version restores where no setup has a
