@@ -69,7 +69,7 @@ std::string TextOf(HWND control) {
 } // namespace
 
 MainWindow::MainWindow(Application& application, SettingsStorage& storage, Display& display,
-                       IconRegistry& registry, DesktopWorker& worker)
+                       UserRegistry& registry, DesktopWorker& worker)
     : Form(application, kMainWindowClass, "Vevove", kStoredPlacement),
       resolution_{storage, display, *this, {}}, registry_(registry) {
     Create(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
@@ -164,7 +164,7 @@ bool MainWindow::RunSystemMenuItem(UINT item) {
 }
 
 void MainWindow::ToggleOption(UINT item) {
-    IconRegistry& registry = registry_;
+    UserRegistry& registry = registry_;
     if (item == IDM_START_WITH_WINDOWS) {
         SetStartsWithWindows(registry, !StartsWithWindows(registry), ProgramPath());
     } else {

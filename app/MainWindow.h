@@ -17,7 +17,7 @@ namespace vevove {
 class MainWindow final : public Form, private ResolutionBoxes {
   public:
     MainWindow(Application& application, SettingsStorage& storage, Display& display,
-               IconRegistry& registry, DesktopWorker& worker);
+               UserRegistry& registry, DesktopWorker& worker);
     // The windows that "Help" and the glyph button show.
     void SetOtherWindows(Form& help, Form& moreSoftware);
 
@@ -57,7 +57,7 @@ class MainWindow final : public Form, private ResolutionBoxes {
     ScreenSize displaySize_;
     std::string setup_;
     std::unique_ptr<SessionNotifications> sessionNotifications_;
-    IconRegistry& registry_;
+    UserRegistry& registry_;
     std::unique_ptr<DesktopJobs> jobs_;
     AutomaticRestore automaticRestore_;
     UINT taskbarCreated_ = 0;

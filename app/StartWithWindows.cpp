@@ -22,11 +22,11 @@ std::u16string StartCommand(const std::u16string& programPath) {
     return u"\"" + programPath + u"\" /minimized";
 }
 
-bool StartsWithWindows(IconRegistry& registry) {
+bool StartsWithWindows(UserRegistry& registry) {
     return RegistryKey::Open(registry, kRunKey).Find(kRunValueName).has_value();
 }
 
-void SetStartsWithWindows(IconRegistry& registry, bool on, const std::u16string& programPath) {
+void SetStartsWithWindows(UserRegistry& registry, bool on, const std::u16string& programPath) {
     if (!on && !StartsWithWindows(registry)) {
         return;
     }

@@ -2,7 +2,7 @@
 // minimized at every log-on.
 #pragma once
 
-#include "IconRegistry.h"
+#include "UserRegistry.h"
 
 #include <string>
 
@@ -15,9 +15,9 @@ constexpr char16_t kRunValueName[] = u"Vevove";
 std::u16string StartCommand(const std::u16string& programPath);
 
 // On while the Run value is there, whatever it holds.
-bool StartsWithWindows(IconRegistry& registry);
+bool StartsWithWindows(UserRegistry& registry);
 // Writes the value for this program, or removes it; throws the system error
 // when the registry refuses.
-void SetStartsWithWindows(IconRegistry& registry, bool on, const std::u16string& programPath);
+void SetStartsWithWindows(UserRegistry& registry, bool on, const std::u16string& programPath);
 
 } // namespace vevove

@@ -157,7 +157,7 @@ bool AutomaticRestore::HasLateIcons(const DesktopLook& look) const {
                        [this](const DesktopIcon& icon) { return placed_.count(icon.label) == 0; });
 }
 
-bool RestoresIconsAutomatically(IconRegistry& registry) {
+bool RestoresIconsAutomatically(UserRegistry& registry) {
     const std::optional<RegistryValue> option =
         RegistryKey::Open(registry, kOptionsKey).Find(kRestoreOptionName);
     return option && option->type == kRegDword &&
@@ -165,7 +165,7 @@ bool RestoresIconsAutomatically(IconRegistry& registry) {
                        [](std::uint8_t byte) { return byte != 0; });
 }
 
-void SetRestoresIconsAutomatically(IconRegistry& registry, bool on) {
+void SetRestoresIconsAutomatically(UserRegistry& registry, bool on) {
     const std::uint8_t flag = on ? 1 : 0;
     RegistryKey::Create(registry, kOptionsKey)
         .Set({kRestoreOptionName, kRegDword, {flag, 0, 0, 0}});

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "DesktopIcons.h"
-#include "IconRegistry.h"
+#include "UserRegistry.h"
 
 #include <cstdint>
 #include <optional>
@@ -96,8 +96,8 @@ class AutomaticRestore {
 
 // The option, kept per user outside the layout's key, whose value names are
 // icon names; off unless it was switched on.
-bool RestoresIconsAutomatically(IconRegistry& registry);
+bool RestoresIconsAutomatically(UserRegistry& registry);
 // Throws the system error when the registry refuses.
-void SetRestoresIconsAutomatically(IconRegistry& registry, bool on);
+void SetRestoresIconsAutomatically(UserRegistry& registry, bool on);
 
 } // namespace vevove

@@ -5,8 +5,8 @@
 #include "Clock.h"
 #include "DesktopIcons.h"
 #include "Display.h"
-#include "IconRegistry.h"
 #include "NameMatching.h"
+#include "UserRegistry.h"
 
 #include <functional>
 #include <set>
@@ -19,7 +19,7 @@ namespace vevove {
 struct Desktop {
     DesktopIcons& icons;
     NameMatching& names;
-    IconRegistry& registry;
+    UserRegistry& registry;
     Display& display;
     Clock& clock;
 };

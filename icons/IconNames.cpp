@@ -13,7 +13,7 @@ namespace {
 // Icons whose labels the registry takes for one name ("Report" for both
 // Report.docx and Report.pdf with extensions hidden) would share a value, so
 // each of them is named after its file name, where the desktop knows it.
-std::vector<std::u16string> ValueNames(IconRegistry& registry,
+std::vector<std::u16string> ValueNames(UserRegistry& registry,
                                        const std::vector<DesktopIcon>& icons) {
     std::vector<std::u16string> names;
     std::unordered_map<std::u16string, int> uses;
@@ -31,7 +31,7 @@ std::vector<std::u16string> ValueNames(IconRegistry& registry,
 
 } // namespace
 
-bool LabelsShared(IconRegistry& registry, const std::vector<DesktopIcon>& icons) {
+bool LabelsShared(UserRegistry& registry, const std::vector<DesktopIcon>& icons) {
     std::unordered_map<std::u16string, int> uses;
     for (const DesktopIcon& icon : icons) {
         if (++uses[registry.ValueNameForm(icon.label.substr(0, kLongestSavedLabel))] > 1) {
@@ -43,7 +43,7 @@ bool LabelsShared(IconRegistry& registry, const std::vector<DesktopIcon>& icons)
 
 // Writing the values in the desktop's order gives the same, as the registry
 // keeps a value's first spelling.
-Layout LayoutOf(IconRegistry& registry, const std::vector<DesktopIcon>& icons) {
+Layout LayoutOf(UserRegistry& registry, const std::vector<DesktopIcon>& icons) {
     const std::vector<std::u16string> names = ValueNames(registry, icons);
     Layout layout;
     std::unordered_map<std::u16string, std::size_t> byForm;

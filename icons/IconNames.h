@@ -11,12 +11,12 @@ namespace vevove {
 
 // Whether icons would share a value: labels that the registry takes for one
 // name ("Report" for both Report.docx and Report.pdf with extensions hidden).
-bool LabelsShared(IconRegistry& registry, const std::vector<DesktopIcon>& icons);
+bool LabelsShared(UserRegistry& registry, const std::vector<DesktopIcon>& icons);
 
 // One value per icon, under its label, which layouts saved before know it by;
 // icons that share a label each under their file name, where the read knows
 // it. Of icons that still share a value, the first icon's spelling and the
 // last icon's position.
-Layout LayoutOf(IconRegistry& registry, const std::vector<DesktopIcon>& icons);
+Layout LayoutOf(UserRegistry& registry, const std::vector<DesktopIcon>& icons);
 
 } // namespace vevove

@@ -20,7 +20,7 @@ std::string SetupKey(const std::string& setup) {
 // lies in its list.
 using ValuesByForm = std::unordered_map<std::u16string, std::size_t>;
 
-ValuesByForm IndexByForm(IconRegistry& registry, const Layout& values) {
+ValuesByForm IndexByForm(UserRegistry& registry, const Layout& values) {
     ValuesByForm index;
     for (std::size_t at = 0; at < values.size(); ++at) {
         index.emplace(registry.ValueNameForm(values[at].name), at);
@@ -28,7 +28,7 @@ ValuesByForm IndexByForm(IconRegistry& registry, const Layout& values) {
     return index;
 }
 
-bool SameLayout(IconRegistry& registry, const Layout& a, const Layout& b) {
+bool SameLayout(UserRegistry& registry, const Layout& a, const Layout& b) {
     if (a.size() != b.size()) {
         return false;
     }
@@ -44,7 +44,7 @@ bool SameLayout(IconRegistry& registry, const Layout& a, const Layout& b) {
 // no moment does the key hold fewer positions than before, and a failure
 // leaves it no emptier. A value that already holds its position is left as it
 // is, so that writing a layout unchanged writes nothing.
-void WriteLayout(IconRegistry& registry, const std::string& path, const Layout& layout) {
+void WriteLayout(UserRegistry& registry, const std::string& path, const Layout& layout) {
     const RegistryKey key = RegistryKey::Create(registry, path);
     const Layout held = key.Values();
     const ValuesByForm heldByForm = IndexByForm(registry, held);
@@ -63,7 +63,7 @@ void WriteLayout(IconRegistry& registry, const std::string& path, const Layout& 
     }
 }
 
-Layout ReadLayout(IconRegistry& registry, const std::string& path) {
+Layout ReadLayout(UserRegistry& registry, const std::string& path) {
     return RegistryKey::Open(registry, path).Values();
 }
 
@@ -80,7 +80,7 @@ std::string NewTimeName(const std::vector<std::string>& taken, const std::string
 
 // Later times sort after earlier ones, and a second save of the same second
 // after the first.
-std::vector<std::string> SavedTimes(IconRegistry& registry, const std::string& setup) {
+std::vector<std::string> SavedTimes(UserRegistry& registry, const std::string& setup) {
     std::vector<std::string> times = registry.SubkeyNames(SetupKey(setup));
     std::sort(times.begin(), times.end(), [](const std::string& a, const std::string& b) {
         return a.size() != b.size() && a.compare(0, 19, b, 0, 19) == 0 ? a.size() > b.size()
@@ -89,24 +89,24 @@ std::vector<std::string> SavedTimes(IconRegistry& registry, const std::string& s
     return times;
 }
 
-bool AnySetupHasLayouts(IconRegistry& registry) {
+bool AnySetupHasLayouts(UserRegistry& registry) {
     const std::vector<std::string> setups = registry.SubkeyNames(kLayoutsKey);
     return std::any_of(setups.begin(), setups.end(), [&](const std::string& setup) {
         return !SavedTimes(registry, setup).empty();
     });
 }
 
-Layout SavedLayout(IconRegistry& registry, const std::string& setup, const std::string& time) {
+Layout SavedLayout(UserRegistry& registry, const std::string& setup, const std::string& time) {
     return ReadLayout(registry, SetupKey(setup) + "\\" + time);
 }
 
-Layout NewestLayout(IconRegistry& registry, const std::string& setup) {
+Layout NewestLayout(UserRegistry& registry, const std::string& setup) {
     const std::vector<std::string> times = SavedTimes(registry, setup);
     return times.empty() ? ReadLayout(registry, kIconPositionsKey)
                          : SavedLayout(registry, setup, times.front());
 }
 
-Layout LayoutToRestoreByItself(IconRegistry& registry, const std::string& setup) {
+Layout LayoutToRestoreByItself(UserRegistry& registry, const std::string& setup) {
     if (!SavedTimes(registry, setup).empty() || !AnySetupHasLayouts(registry)) {
         return NewestLayout(registry, setup);
     }
@@ -115,7 +115,7 @@ Layout LayoutToRestoreByItself(IconRegistry& registry, const std::string& setup)
 
 // The new layout is whole before an earlier one goes, or it is gone; the
 // layout key comes last, as before.
-void StoreLayout(IconRegistry& registry, const std::string& setup, const Layout& layout,
+void StoreLayout(UserRegistry& registry, const std::string& setup, const Layout& layout,
                  const std::string& time) {
     std::vector<std::string> times = SavedTimes(registry, setup);
     if (times.empty() ||
@@ -137,11 +137,11 @@ void StoreLayout(IconRegistry& registry, const std::string& setup, const Layout&
     WriteLayout(registry, kIconPositionsKey, layout);
 }
 
-void StoreBeforeRestore(IconRegistry& registry, const std::string& setup, const Layout& layout) {
+void StoreBeforeRestore(UserRegistry& registry, const std::string& setup, const Layout& layout) {
     WriteLayout(registry, std::string(kBeforeRestoreKey) + "\\" + setup, layout);
 }
 
-Layout BeforeLastRestore(IconRegistry& registry, const std::string& setup) {
+Layout BeforeLastRestore(UserRegistry& registry, const std::string& setup) {
     return ReadLayout(registry, std::string(kBeforeRestoreKey) + "\\" + setup);
 }
 

@@ -7,7 +7,7 @@
 // as the layout key has always held them.
 #pragma once
 
-#include "IconRegistry.h"
+#include "UserRegistry.h"
 
 #include <cstddef>
 #include <string>
@@ -21,27 +21,27 @@ using Layout = std::vector<RegistryValue>;
 constexpr std::size_t kLayoutsKept = 10;
 
 // The times at which the setup's layouts were saved, newest first.
-std::vector<std::string> SavedTimes(IconRegistry& registry, const std::string& setup);
+std::vector<std::string> SavedTimes(UserRegistry& registry, const std::string& setup);
 // Whether any setup has a layout of its own yet.
-bool AnySetupHasLayouts(IconRegistry& registry);
+bool AnySetupHasLayouts(UserRegistry& registry);
 // The setup's layout saved at that time; empty where there is none.
-Layout SavedLayout(IconRegistry& registry, const std::string& setup, const std::string& time);
+Layout SavedLayout(UserRegistry& registry, const std::string& setup, const std::string& time);
 // The setup's newest layout; where it has none, the layout key's.
-Layout NewestLayout(IconRegistry& registry, const std::string& setup);
+Layout NewestLayout(UserRegistry& registry, const std::string& setup);
 // What the automatic restore puts back on the setup: its newest layout, and
 // none where only other setups have one; while no setup has a layout of its
 // own (saved only by an earlier version), the layout key's.
-Layout LayoutToRestoreByItself(IconRegistry& registry, const std::string& setup);
+Layout LayoutToRestoreByItself(UserRegistry& registry, const std::string& setup);
 
 // The layout becomes the setup's newest, the one it follows an earlier one
 // (the oldest beyond kLayoutsKept goes), and the layout key's. A layout the
 // same as the setup's newest adds none; a layout key that holds it already
 // is not written to.
-void StoreLayout(IconRegistry& registry, const std::string& setup, const Layout& layout,
+void StoreLayout(UserRegistry& registry, const std::string& setup, const Layout& layout,
                  const std::string& time);
 
 // Where the icons stood before the last restore on the setup.
-void StoreBeforeRestore(IconRegistry& registry, const std::string& setup, const Layout& layout);
-Layout BeforeLastRestore(IconRegistry& registry, const std::string& setup);
+void StoreBeforeRestore(UserRegistry& registry, const std::string& setup, const Layout& layout);
+Layout BeforeLastRestore(UserRegistry& registry, const std::string& setup);
 
 } // namespace vevove

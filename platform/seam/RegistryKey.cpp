@@ -1,16 +1,16 @@
-#include "IconRegistry.h"
+#include "UserRegistry.h"
 
 #include <utility>
 
 namespace vevove {
 
-RegistryKey RegistryKey::Create(IconRegistry& registry, const std::string& path) {
+RegistryKey RegistryKey::Create(UserRegistry& registry, const std::string& path) {
     RegistryKeyId id = 0;
     RaiseIfFailed(registry.CreateKey(path, id));
     return RegistryKey(registry, id);
 }
 
-RegistryKey RegistryKey::Open(IconRegistry& registry, const std::string& path) {
+RegistryKey RegistryKey::Open(UserRegistry& registry, const std::string& path) {
     RegistryKeyId id = 0;
     return RegistryKey(registry, registry.OpenKey(path, id) ? id : 0);
 }

@@ -145,7 +145,7 @@ DWORD WINAPI DesktopWorker::Main(void* parameter) {
     const ShellMessageFilter filter;
     Win32DesktopIcons icons;
     Win32NameMatching names;
-    Win32IconRegistry registry;
+    Win32UserRegistry registry;
     Win32Display display;
     Win32Clock clock;
     WorkerDesktop desktop{icons, names, registry, display, clock};

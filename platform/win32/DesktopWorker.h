@@ -11,9 +11,9 @@
 #include "Clock.h"
 #include "DesktopIcons.h"
 #include "Display.h"
-#include "IconRegistry.h"
 #include "NameMatching.h"
 #include "OwnedHandle.h"
+#include "UserRegistry.h"
 
 #include <windows.h>
 
@@ -28,7 +28,7 @@ namespace vevove {
 struct WorkerDesktop {
     DesktopIcons& icons;
     NameMatching& names;
-    IconRegistry& registry;
+    UserRegistry& registry;
     Display& display;
     Clock& clock;
 };

@@ -9,6 +9,7 @@
 #include <shlwapi.h>
 #include <wrl/client.h>
 
+#include <array>
 #include <memory>
 
 namespace vevove {
@@ -42,6 +43,8 @@ DesktopFailure Failed(HRESULT result) {
 // for as long as a shell may take to answer. Each answer counts as one.
 constexpr ULONGLONG kRetryForMs = 2000;
 constexpr DWORD kRetryPauseMs = 50;
+// Items asked for in one answer of the view's enumeration.
+constexpr std::size_t kItemsPerAnswer = 256;
 
 template <typename Call> HRESULT Ask(Call call) {
     const ULONGLONG start = GetTickCount64();
@@ -194,24 +197,31 @@ class FolderViewIcons final : public DesktopWay {
     }
 
   private:
-    // The view's items as they are now, in its order.
+    // The view's items as they are now, in its order, many in each answer.
     DesktopResult ListItems() {
-        int count = 0;
-        if (const HRESULT counted = Ask([&] { return view_->ItemCount(SVGIO_ALLVIEW, &count); });
-            FAILED(counted)) {
-            return Failed(counted);
+        ComPtr<IEnumIDList> items;
+        if (const HRESULT listed =
+                Ask([&] { return view_->Items(SVGIO_ALLVIEW, IID_PPV_ARGS(&items)); });
+            FAILED(listed)) {
+            return Failed(listed);
         }
         items_.clear();
-        for (int at = 0; at < count; ++at) {
-            PITEMID_CHILD item = nullptr;
-            if (const HRESULT got = Ask([&] { return view_->Item(at, &item); }); FAILED(got)) {
+        for (;;) {
+            std::array<PITEMID_CHILD, kItemsPerAnswer> batch{};
+            ULONG given = 0;
+            const HRESULT got = Ask([&] {
+                return items->Next(static_cast<ULONG>(batch.size()), batch.data(), &given);
+            });
+            if (FAILED(got)) {
                 return Failed(got);
             }
-            if (item != nullptr) {
-                items_.emplace_back(item);
+            for (ULONG at = 0; at < given && at < batch.size(); ++at) {
+                items_.emplace_back(batch[at]);
+            }
+            if (got != S_OK || given == 0) {
+                return std::nullopt;
             }
         }
-        return std::nullopt;
     }
 
     HRESULT Name(PCUITEMID_CHILD item, SHGDNF form, std::u16string& name) {

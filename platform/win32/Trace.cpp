@@ -1,21 +1,10 @@
 #include "Trace.h"
 
+#include "CodePages.h"
+
 #include <windows.h>
 
 namespace vevove {
-
-namespace {
-
-std::wstring Wide(const std::string& text) {
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                        length);
-    return wide;
-}
-
-} // namespace
 
 void Trace(const std::string& lines) {
     std::size_t start = 0;
@@ -26,7 +15,8 @@ void Trace(const std::string& lines) {
         }
         if (end > start) {
             OutputDebugStringW(
-                (L"Vevove: " + Wide(lines.substr(start, end - start)) + L"\n").c_str());
+                (L"Vevove: " + WideFromCodePage(CP_UTF8, lines.substr(start, end - start)) + L"\n")
+                    .c_str());
         }
         start = end + 1;
     }

@@ -9,9 +9,9 @@
 #include "DesktopIcons.h"
 #include "DesktopWays.h"
 #include "Display.h"
-#include "IconRegistry.h"
 #include "NameMatching.h"
 #include "SettingsStorage.h"
+#include "UserRegistry.h"
 
 #include <memory>
 
@@ -67,8 +67,8 @@ class Win32Clock final : public Clock {
     std::string LocalTime() override;
 };
 
-// The current user's registry on Windows, as the icon logic uses it.
-class Win32IconRegistry final : public IconRegistry {
+// The current user's registry on Windows.
+class Win32UserRegistry final : public UserRegistry {
   public:
     std::optional<SystemFailure> CreateKey(const std::string& path, RegistryKeyId& key) override;
     bool OpenKey(const std::string& path, RegistryKeyId& key) override;
@@ -87,7 +87,7 @@ struct Win32Platform {
     ComApartment apartment;
     Win32SettingsStorage storage;
     Win32Display display;
-    Win32IconRegistry registry;
+    Win32UserRegistry registry;
 };
 
 } // namespace vevove

@@ -152,8 +152,8 @@ TEST_F(CommandLineTest, TheUsageAskedForGoesToTheStandardOutput) {
         SCOPED_TRACE(arguments);
         const CommandLineRun run = RunVevove(arguments);
         EXPECT_EQ(run.exitCode, kDone);
-        EXPECT_EQ(run.output.rfind("Usage: Vevove.exe [/saveicons] [/restoreicons] "
-                                   "[/restoreresolution] [/?]\r\n",
+        EXPECT_EQ(run.output.rfind("Usage: Vevove.exe [/saveicons] [/restoreicons] [/undorestore] "
+                                   "[/restoreearlier]\r\n",
                                    0),
                   0u)
             << run.output;

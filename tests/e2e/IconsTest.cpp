@@ -287,30 +287,11 @@ TEST_F(IconsTest, AForeignWindowBeforeTheViewIsSkipped) {
 
 // The list view's style change waits for the shell: when the shell hangs
 // right then, the restore still ends within seconds with the box, and the
-// arrangement comes back once the shell answers.
-TEST_F(IconsTest, AHangAtTheListViewsStyleChangeGivesTheBox) {
-    StandinDesktop::Options options{kIcons};
-    options.autoArrange = true;
-    StartDesktop(options);
-    Start();
-    const LONG style = GetWindowLongA(desktop_->listView(), GWL_STYLE);
-    ClickAndWait(controls_.saveIcons);
-    desktop_->HangAtStyleChange(7000);
-    const auto start = std::chrono::steady_clock::now();
-    Click(controls_.restoreIcons);
-    HWND box = WaitForMessageBox(vevove().id(), Milliseconds(6000));
-    ASSERT_NE(box, nullptr);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-    EXPECT_EQ(MessageBoxText(box), kNoAnswerText);
-    PressOk(box);
-    EXPECT_TRUE(WaitUntil([&] { return GetWindowLongA(desktop_->listView(), GWL_STYLE) == style; },
-                          Milliseconds(15000)));
-}
-
-// Quit, and the end of a /restoreicons run, wait for a restore that hangs
-// at the arrangement: once the shell answers (here within the wait), the
-// arrangement is on again before Vevove has ended.
-TEST_F(IconsTest, TheEndWaitsForTheArrangementToBePutBack) {
+// arrangement comes back once the shell answers. Quit, and the end of a
+// /restoreicons run, wait for a restore that hangs there: once the shell
+// answers (here within the wait), the arrangement is on again before Vevove
+// has ended.
+TEST_F(IconsTest, AHangAtTheArrangementGivesTheBoxAndTheEndWaitsForIt) {
     StandinDesktop::Options options{kIcons};
     options.autoArrange = true;
     StartDesktop(options);
@@ -322,6 +303,18 @@ TEST_F(IconsTest, TheEndWaitsForTheArrangementToBePutBack) {
         return SendMessageTimeoutA(desktop_->listView(), LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG,
                                    200, &answer) != 0;
     };
+    desktop_->HangAtStyleChange(7000);
+    const auto start = std::chrono::steady_clock::now();
+    Click(controls_.restoreIcons);
+    HWND box = WaitForMessageBox(vevove().id(), Milliseconds(6000));
+    ASSERT_NE(box, nullptr);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(MessageBoxText(box), kNoAnswerText);
+    PressOk(box);
+    ASSERT_TRUE(WaitUntil(shellAnswers));
+    EXPECT_TRUE(
+        WaitUntil([&] { return GetWindowLongA(desktop_->listView(), GWL_STYLE) == style; }));
+
     desktop_->HangAtStyleChange(3000);
     Click(controls_.restoreIcons);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(controls_.restoreIcons) == FALSE; }));

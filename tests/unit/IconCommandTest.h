@@ -6,7 +6,7 @@
 #include "FakeClock.h"
 #include "FakeDesktopIcons.h"
 #include "FakeDisplay.h"
-#include "FakeIconRegistry.h"
+#include "FakeUserRegistry.h"
 #include "IconCommands.h"
 
 #include <gtest/gtest.h>
@@ -114,7 +114,7 @@ class IconCommandTest : public ::testing::Test {
 
     FakeDesktopIcons desktop;
     FakeNameMatching names;
-    FakeIconRegistry registry;
+    FakeUserRegistry registry;
     FakeDisplay display;
     FakeClock clock;
     Desktop icons{desktop, names, registry, display, clock};

@@ -2,7 +2,7 @@
 #include "StartWithWindows.h"
 
 #include "ErrorThrownBy.h"
-#include "FakeIconRegistry.h"
+#include "FakeUserRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ std::u16string TextOf(const RegistryValue& value) {
 }
 
 TEST(StartWithWindowsTest, TheRunValueComesAndGoesBesideTheOthers) {
-    FakeIconRegistry registry;
+    FakeUserRegistry registry;
     registry.keys[kRunKey] = {{u"Other", kRegSz, {'x', 0, 0, 0}}};
     EXPECT_FALSE(StartsWithWindows(registry));
 
@@ -63,7 +63,7 @@ TEST(StartWithWindowsTest, ARefusingRegistryGivesTheSystemErrorAndChangesNothing
     const char* const operations[] = {"CreateKey", "SetValue", "DeleteValue"};
     for (const char* operation : operations) {
         SCOPED_TRACE(operation);
-        FakeIconRegistry registry;
+        FakeUserRegistry registry;
         const bool wasOn = std::string(operation) == "DeleteValue";
         if (wasOn) {
             SetStartsWithWindows(registry, true, kProgram);

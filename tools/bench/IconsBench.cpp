@@ -31,9 +31,11 @@
 #include "StandinClass.h"
 #include "StandinCommands.h"
 
-// The GUIDs of the shell's headers (SID_STopLevelBrowser) are defined here:
+// The GUIDs of the shell's services (SID_STopLevelBrowser) are defined here:
 // the bench links no libuuid.
 #include <initguid.h>
+
+#include <shlguid.h>
 
 #include <commctrl.h>
 #include <exdisp.h>
@@ -54,8 +56,12 @@
 
 namespace {
 
+using Microsoft::WRL::ComPtr;
+
 constexpr char kKey[] = "Software\\VUD\\Rovaraz Urov Adivuded Evare";
 constexpr char kOptionsKey[] = "Software\\VUD\\Vevove";
+// Beside the options, the layouts that Vevove keeps of each display setup.
+constexpr char kLayoutsKey[] = "Software\\VUD\\Vevove\\Layouts";
 constexpr char kSettingsFile[] = "C:\\ProgramData\\ScrDef.ini";
 constexpr DWORD kSettleMs = 1500;
 // Vevove keeps the desktop open for three seconds after a command, then lets
@@ -79,6 +85,13 @@ double TimeUs(const std::function<void()>& action) {
     const double start = NowUs();
     action();
     return NowUs() - start;
+}
+
+// Nothing saved, neither in the layout key nor beside the options, so that a
+// save writes every value.
+void ForgetLayouts() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kLayoutsKey);
 }
 
 // N icons on a grid of 75 x 80 pixels, 40 to a column.
@@ -165,10 +178,49 @@ HWND Button(HWND main, const char* caption) {
     return button;
 }
 
-// Sent, not posted: the call returns once the click handler is done.
-void ClickAndWait(HWND button) {
-    SendMessageA(button, BM_CLICK, 0, 0);
-}
+// Times an icon command from its click to its end. The click returns once
+// Vevove has handed the command to its desktop worker and disabled the icon
+// buttons; the command has ended when its button is enabled again. Wine
+// reports no change of a window's enabled state (EVENT_OBJECT_STATECHANGE), so
+// the button is looked at again and again, giving way to the other threads in
+// between; the mean time between two looks is the resolution of the times.
+class CommandClock {
+  public:
+    double ClickUs(HWND button) {
+        const double start = NowUs();
+        SendMessageA(button, BM_CLICK, 0, 0);
+        const double handedOver = NowUs();
+        while (!LookEnabled(button)) {
+            if (NowUs() - start > kCommandTimeoutUs) {
+                throw std::runtime_error("a command did not end in time");
+            }
+            SwitchToThread();
+        }
+        const double end = NowUs();
+        lookingUs_ += end - handedOver;
+        return end - start;
+    }
+    double LookUs() const { return looks_ == 0 ? 0 : lookingUs_ / static_cast<double>(looks_); }
+
+  private:
+    bool LookEnabled(HWND button) {
+        ++looks_;
+        return IsWindowEnabled(button) != FALSE;
+    }
+
+    double lookingUs_ = 0;
+    long looks_ = 0;
+};
+
+// The smallest of the values taken.
+class Best {
+  public:
+    void Take(double value) { value_ = std::min(value_, value); }
+    double value() const { return value_; }
+
+  private:
+    double value_ = 1e300;
+};
 
 struct Paths {
     std::string vevove;
@@ -177,41 +229,153 @@ struct Paths {
     Desktop kind = Desktop::Ansi;
 };
 
-void Measure(const Paths& paths, int count) {
-    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
-    Standin desktop(paths.standin, WriteIcons(paths.folder, count), paths.kind);
-    LaunchedProgram program(paths.vevove);
-    HWND main = program.waitForWindow(30000, "Vevove");
-    HWND save = Button(main, "Save Icons");
-    HWND restore = Button(main, "Restore Icons");
-    // Each figure is the best of three, which keeps out the noise of other
-    // processes; the three rounds take floor, save and restore in turn, so
-    // that a busy moment of the machine weighs on all three alike. Each
-    // measurement starts from a quiet desktop: Vevove settles after its first
-    // show, and the stand-in and the system go on working for a while after
-    // each command. Each save starts from an empty key, so that it writes
-    // every value.
-    double floor = 1e300;
-    double saved = 1e300;
-    double restored = 1e300;
-    const auto settledTimeUs = [](const std::function<void()>& action) {
-        Sleep(kSettleMs);
-        return TimeUs(action);
-    };
-    for (int round = 0; round < 3; ++round) {
-        floor = std::min(floor, settledTimeUs([&] {
-                             for (int i = 0; i < count; ++i) {
-                                 SendMessageA(desktop.listView(), LVM_GETITEMCOUNT, 0, 0);
-                             }
-                         }));
-        RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
-        saved = std::min(saved, settledTimeUs([&] { ClickAndWait(save); }));
-        restored = std::min(restored, settledTimeUs([&] { ClickAndWait(restore); }));
+// The stand-in desktop with `count` icons and Vevove on it, which closes
+// first.
+struct Session {
+    Session(const Paths& paths, int count, const std::string& report = "")
+        : desktop(paths.standin, WriteIcons(paths.folder, count), paths.kind, report),
+          program(paths.vevove), main(program.waitForWindow(30000, "Vevove")),
+          save(Button(main, "Save Icons")), restore(Button(main, "Restore Icons")) {}
+
+    Standin desktop;
+    LaunchedProgram program;
+    HWND main;
+    HWND save;
+    HWND restore;
+};
+
+// The calling thread's single-threaded apartment, as Vevove's desktop worker
+// has one.
+class Apartment {
+  public:
+    Apartment() {
+        if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+            throw std::runtime_error("no COM apartment");
+        }
     }
-    std::printf("icons %d floor_us %.1f save_us %.1f restore_us %.1f\n", count, floor / count,
-                saved / count, restored / count);
+    ~Apartment() { CoUninitialize(); }
+    Apartment(const Apartment&) = delete;
+    Apartment& operator=(const Apartment&) = delete;
+};
+
+// The stand-in desktop's folder view, reached as Vevove reaches it
+// (StandinFolderView.h).
+ComPtr<IFolderView> DesktopFolderView() {
+    ComPtr<IShellWindows> windows;
+    VARIANT desktop{};
+    desktop.vt = VT_I4;
+    desktop.lVal = CSIDL_DESKTOP;
+    VARIANT none{};
+    long window = 0;
+    ComPtr<IDispatch> dispatch;
+    ComPtr<IServiceProvider> services;
+    ComPtr<IShellBrowser> browser;
+    ComPtr<IShellView> shellView;
+    ComPtr<IFolderView> view;
+    if (FAILED(CoCreateInstance(__uuidof(ShellWindows), nullptr, CLSCTX_LOCAL_SERVER,
+                                IID_PPV_ARGS(&windows))) ||
+        windows->FindWindowSW(&desktop, &none, SWC_DESKTOP, &window, SWFO_NEEDDISPATCH,
+                              &dispatch) != S_OK ||
+        dispatch == nullptr || FAILED(dispatch.As(&services)) ||
+        FAILED(services->QueryService(SID_STopLevelBrowser, IID_PPV_ARGS(&browser))) ||
+        FAILED(browser->QueryActiveShellView(&shellView)) || shellView == nullptr ||
+        FAILED(shellView.As(&view))) {
+        throw std::runtime_error("the stand-in's folder view cannot be reached");
+    }
+    return view;
+}
+
+// Per call: `calls` bare message round trips to the shell's list view.
+double MessageFloorUs(HWND listView, int calls) {
+    return TimeUs([&] {
+               for (int i = 0; i < calls; ++i) {
+                   SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0);
+               }
+           }) /
+           calls;
+}
+
+// Per call: `calls` bare COM round trips to the desktop's folder view.
+double ComFloorUs(IFolderView& view, int calls) {
+    return TimeUs([&] {
+               int items = 0;
+               for (int i = 0; i < calls; ++i) {
+                   if (FAILED(view.ItemCount(SVGIO_ALLVIEW, &items))) {
+                       throw std::runtime_error("the folder view does not count its items");
+                   }
+               }
+           }) /
+           calls;
+}
+
+// Each figure is the best of three, which keeps out the noise of other
+// processes; the three rounds take the floors, save and restore in turn, so
+// that a busy moment of the machine weighs on all alike. Each measurement
+// starts from a quiet desktop: Vevove settles after its first show, and the
+// stand-in and the system go on working for a while after each command. The
+// save and the restore are timed within a burst, with the desktop open: an
+// untimed save opens it first. Each timed save starts from nothing saved, so
+// that it writes every value.
+void Measure(const Paths& paths, int count) {
+    ForgetLayouts();
+    Session session(paths, count);
+    const ComPtr<IFolderView> view =
+        paths.kind == Desktop::FolderView ? DesktopFolderView() : nullptr;
+    CommandClock clock;
+    Best floor;
+    Best com;
+    Best saved;
+    Best restored;
+    for (int round = 0; round < 3; ++round) {
+        Sleep(kSettleMs);
+        floor.Take(MessageFloorUs(session.desktop.listView(), count));
+        if (view) {
+            Sleep(kSettleMs);
+            com.Take(ComFloorUs(*view.Get(), count));
+        }
+        clock.ClickUs(session.save);
+        ForgetLayouts();
+        Sleep(kSettleMs);
+        saved.Take(clock.ClickUs(session.save));
+        Sleep(kSettleMs);
+        restored.Take(clock.ClickUs(session.restore));
+    }
+    std::printf("icons %d floor_us %.1f", count, floor.value());
+    if (view) {
+        std::printf(" com_us %.1f", com.value());
+    }
+    std::printf(" save_us %.1f restore_us %.1f look_us %.2f\n", saved.value() / count,
+                restored.value() / count, clock.LookUs());
     std::fflush(stdout);
-    program.close(10000);
+}
+
+// The fixed cost of a command: a "Restore Icons" of the folder view's one
+// icon, the first of a burst, for which Vevove opens the desktop, and one
+// within a burst, each the best of three, against both floors.
+void MeasureFixedCost(const Paths& paths) {
+    ForgetLayouts();
+    Session session(paths, 1);
+    const ComPtr<IFolderView> view = DesktopFolderView();
+    CommandClock clock;
+    clock.ClickUs(session.save);
+    Best floor;
+    Best com;
+    Best first;
+    Best within;
+    for (int round = 0; round < 3; ++round) {
+        Sleep(kSettleMs);
+        floor.Take(MessageFloorUs(session.desktop.listView(), kFloorCalls));
+        Sleep(kSettleMs);
+        com.Take(ComFloorUs(*view.Get(), kFloorCalls));
+        Sleep(kBurstOverMs);
+        first.Take(clock.ClickUs(session.restore));
+        Sleep(kSettleMs);
+        within.Take(clock.ClickUs(session.restore));
+    }
+    std::printf("command icons 1 floor_us %.1f com_us %.1f first_restore_us %.1f restore_us %.1f "
+                "look_us %.2f\n",
+                floor.value(), com.value(), first.value(), within.value(), clock.LookUs());
+    std::fflush(stdout);
 }
 
 struct Usage {
@@ -275,29 +439,25 @@ void PrintSoak(const char* name, const Usage& before, const Usage& after) {
 // A few cycles first, so that what is allocated once is in the figures
 // before.
 void Soak(const Paths& paths, int cycles, int count) {
-    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
-    Standin desktop(paths.standin, WriteIcons(paths.folder, count), paths.kind);
-    LaunchedProgram program(paths.vevove);
-    HWND main = program.waitForWindow(30000, "Vevove");
-    HWND save = Button(main, "Save Icons");
-    HWND restore = Button(main, "Restore Icons");
+    ForgetLayouts();
+    Session session(paths, count);
+    CommandClock clock;
     const auto cycle = [&] {
-        ClickAndWait(save);
-        ClickAndWait(restore);
+        clock.ClickUs(session.save);
+        clock.ClickUs(session.restore);
     };
     for (int i = 0; i < 10; ++i) {
         cycle();
     }
-    const Usage shellBefore = UsageOf(desktop.process());
-    const Usage vevoveBefore = UsageOf(program.process());
+    const Usage shellBefore = UsageOf(session.desktop.process());
+    const Usage vevoveBefore = UsageOf(session.program.process());
     for (int i = 0; i < cycles; ++i) {
         cycle();
     }
-    PrintSoak("standin", shellBefore, UsageOf(desktop.process()));
-    PrintSoak("vevove", vevoveBefore, UsageOf(program.process()));
+    PrintSoak("standin", shellBefore, UsageOf(session.desktop.process()));
+    PrintSoak("vevove", vevoveBefore, UsageOf(session.program.process()));
     std::printf("soak_cycles %d soak_icons %d\n", cycles, count);
     std::fflush(stdout);
-    program.close(10000);
 }
 
 void SetScreen(DWORD width, DWORD height) {
@@ -323,7 +483,7 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 // Vevove with the option on and 1024 x 768 stored; the display goes to
 // 800 x 600 and back, as after a game, while the icons stand elsewhere.
 void MeasureAutomaticRestore(const Paths& paths, int count) {
-    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    ForgetLayouts();
     HKEY options = nullptr;
     const DWORD on = 1;
     RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &options,
@@ -336,14 +496,15 @@ void MeasureAutomaticRestore(const Paths& paths, int count) {
     Standin desktop(paths.standin, WriteIcons(paths.folder, count), paths.kind, report);
     LaunchedProgram program(paths.vevove);
     HWND main = program.waitForWindow(30000, "Vevove");
-    ClickAndWait(Button(main, "Save Icons"));
+    CommandClock clock;
+    clock.ClickUs(Button(main, "Save Icons"));
     const std::string saved = desktop.Report(report);
     std::vector<double> automatic;
     std::vector<double> click;
     for (int round = 0; round < 5; ++round) {
         desktop.Scramble(count);
         Sleep(kSettleMs);
-        click.push_back(TimeUs([&] { ClickAndWait(Button(main, "Restore Icons")); }) / 1000);
+        click.push_back(clock.ClickUs(Button(main, "Restore Icons")) / 1000);
         desktop.Scramble(count);
         Sleep(kSettleMs);
         SetScreen(800, 600);
@@ -358,21 +519,21 @@ void MeasureAutomaticRestore(const Paths& paths, int count) {
                 Median(automatic), Median(click));
     std::fflush(stdout);
     program.close(10000);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kOptionsKey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kOptionsKey);
     DeleteFileA(kSettingsFile);
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+// Throws std::runtime_error when a measurement fails; 2 for a wrong command
+// line.
+int Run(int argc, char** argv) {
+    const Apartment apartment;
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "--automatic" && argc == 5) {
-        try {
-            MeasureAutomaticRestore({argv[2], argv[3], argv[4], Desktop::Ansi}, 50);
-        } catch (const std::exception& error) {
-            std::fprintf(stderr, "IconsBench: %s\n", error.what());
-            return 1;
-        }
+        MeasureAutomaticRestore({argv[2], argv[3], argv[4], Desktop::Ansi}, 50);
+        return 0;
+    }
+    if (mode == "--fixed-cost" && argc == 5) {
+        MeasureFixedCost({argv[2], argv[3], argv[4], Desktop::FolderView});
         return 0;
     }
     const Desktop kind = mode == "--unicode"       ? Desktop::Unicode
@@ -382,22 +543,29 @@ int main(int argc, char** argv) {
     if (argc < first + 6) {
         std::fprintf(stderr, "usage: IconsBench [--unicode | --folder-view] VEVOVE STANDIN FOLDER "
                              "SOAK-CYCLES SOAK-ICONS N...\n"
+                             "       IconsBench --fixed-cost VEVOVE STANDIN FOLDER\n"
                              "       IconsBench --automatic VEVOVE STANDIN FOLDER\n");
         return 2;
     }
     const Paths paths{argv[first], argv[first + 1], argv[first + 2], kind};
+    for (int i = first + 5; i < argc; ++i) {
+        Measure(paths, std::max(1, std::atoi(argv[i])));
+    }
+    const int cycles = std::atoi(argv[first + 3]);
+    if (cycles > 0) {
+        Soak(paths, cycles, std::max(1, std::atoi(argv[first + 4])));
+    }
+    ForgetLayouts();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
     try {
-        for (int i = first + 5; i < argc; ++i) {
-            Measure(paths, std::max(1, std::atoi(argv[i])));
-        }
-        const int cycles = std::atoi(argv[first + 3]);
-        if (cycles > 0) {
-            Soak(paths, cycles, std::max(1, std::atoi(argv[first + 4])));
-        }
-        RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+        return Run(argc, argv);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "IconsBench: %s\n", error.what());
         return 1;
     }
-    return 0;
 }

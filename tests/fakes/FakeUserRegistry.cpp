@@ -1,4 +1,4 @@
-#include "FakeIconRegistry.h"
+#include "FakeUserRegistry.h"
 
 #include "FoldedCase.h"
 
@@ -21,7 +21,7 @@ SystemFailure Failure(std::uint32_t code) {
 
 } // namespace
 
-std::optional<SystemFailure> FakeIconRegistry::CreateKey(const std::string& path,
+std::optional<SystemFailure> FakeUserRegistry::CreateKey(const std::string& path,
                                                          RegistryKeyId& key) {
     if (auto failure = failures.Take("CreateKey")) {
         return failure;
@@ -32,7 +32,7 @@ std::optional<SystemFailure> FakeIconRegistry::CreateKey(const std::string& path
     return std::nullopt;
 }
 
-bool FakeIconRegistry::OpenKey(const std::string& path, RegistryKeyId& key) {
+bool FakeUserRegistry::OpenKey(const std::string& path, RegistryKeyId& key) {
     if (failures.Take("OpenKey") || keys.count(path) == 0) {
         return false;
     }
@@ -41,13 +41,13 @@ bool FakeIconRegistry::OpenKey(const std::string& path, RegistryKeyId& key) {
     return true;
 }
 
-std::vector<RegistryValue>* FakeIconRegistry::ValuesOfOpen(RegistryKeyId key) {
+std::vector<RegistryValue>* FakeUserRegistry::ValuesOfOpen(RegistryKeyId key) {
     const auto open = openKeys.find(key);
     const auto found = open == openKeys.end() ? keys.end() : keys.find(open->second);
     return found == keys.end() ? nullptr : &found->second;
 }
 
-std::vector<RegistryValue> FakeIconRegistry::Values(RegistryKeyId key) {
+std::vector<RegistryValue> FakeUserRegistry::Values(RegistryKeyId key) {
     std::vector<RegistryValue> values;
     const std::vector<RegistryValue>* stored = ValuesOfOpen(key);
     for (std::size_t i = 0; stored != nullptr && i < stored->size(); ++i) {
@@ -59,7 +59,7 @@ std::vector<RegistryValue> FakeIconRegistry::Values(RegistryKeyId key) {
     return values;
 }
 
-std::optional<SystemFailure> FakeIconRegistry::SetValue(RegistryKeyId key,
+std::optional<SystemFailure> FakeUserRegistry::SetValue(RegistryKeyId key,
                                                         const RegistryValue& value) {
     if (auto failure = failures.Take("SetValue")) {
         return failure;
@@ -78,7 +78,7 @@ std::optional<SystemFailure> FakeIconRegistry::SetValue(RegistryKeyId key,
     return std::nullopt;
 }
 
-std::optional<SystemFailure> FakeIconRegistry::DeleteValue(RegistryKeyId key,
+std::optional<SystemFailure> FakeUserRegistry::DeleteValue(RegistryKeyId key,
                                                            const std::u16string& name) {
     if (auto failure = failures.Take("DeleteValue")) {
         return failure;
@@ -94,7 +94,7 @@ std::optional<SystemFailure> FakeIconRegistry::DeleteValue(RegistryKeyId key,
     return std::nullopt;
 }
 
-std::vector<std::string> FakeIconRegistry::SubkeyNames(const std::string& path) {
+std::vector<std::string> FakeUserRegistry::SubkeyNames(const std::string& path) {
     const std::string head = path + "\\";
     std::vector<std::string> names;
     for (const auto& [keyPath, values] : keys) {
@@ -109,7 +109,7 @@ std::vector<std::string> FakeIconRegistry::SubkeyNames(const std::string& path) 
     return names;
 }
 
-std::optional<SystemFailure> FakeIconRegistry::DeleteKey(const std::string& path) {
+std::optional<SystemFailure> FakeUserRegistry::DeleteKey(const std::string& path) {
     if (auto failure = failures.Take("DeleteKey")) {
         return failure;
     }
@@ -117,7 +117,7 @@ std::optional<SystemFailure> FakeIconRegistry::DeleteKey(const std::string& path
     return std::nullopt;
 }
 
-std::u16string FakeIconRegistry::ValueNameForm(const std::u16string& name) {
+std::u16string FakeUserRegistry::ValueNameForm(const std::u16string& name) {
     return FoldedCase(name);
 }
 

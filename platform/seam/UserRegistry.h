@@ -1,5 +1,6 @@
-// The current user's registry as the icon logic uses it: one key under
-// HKEY_CURRENT_USER and its values, named in UTF-16.
+// The current user's registry, where Vevove keeps what it saves beside the
+// settings file: the icon layouts, the options and the Run value. Keys under
+// HKEY_CURRENT_USER by their paths, and their values, named in UTF-16.
 #pragma once
 
 #include "Errors.h"
@@ -23,9 +24,9 @@ constexpr std::uint32_t kRegSz = 1;
 constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
 
-class IconRegistry {
+class UserRegistry {
   public:
-    virtual ~IconRegistry() = default;
+    virtual ~UserRegistry() = default;
 
     // Opens the key, creating it where it is missing, for reading and writing values.
     virtual std::optional<SystemFailure> CreateKey(const std::string& path, RegistryKeyId& key) = 0;
@@ -59,10 +60,10 @@ class IconRegistry {
 class RegistryKey {
   public:
     // Opens the key, creating it where it is missing, for reading and writing.
-    static RegistryKey Create(IconRegistry& registry, const std::string& path);
+    static RegistryKey Create(UserRegistry& registry, const std::string& path);
     // Opens an existing key for reading; a key that is not open where there
     // is none.
-    static RegistryKey Open(IconRegistry& registry, const std::string& path);
+    static RegistryKey Open(UserRegistry& registry, const std::string& path);
 
     ~RegistryKey();
     RegistryKey(RegistryKey&& other) noexcept;
@@ -81,9 +82,9 @@ class RegistryKey {
     void Delete(const std::u16string& name) const;
 
   private:
-    RegistryKey(IconRegistry& registry, RegistryKeyId id) : registry_(&registry), id_(id) {}
+    RegistryKey(UserRegistry& registry, RegistryKeyId id) : registry_(&registry), id_(id) {}
 
-    IconRegistry* registry_;
+    UserRegistry* registry_;
     RegistryKeyId id_;
 };
 

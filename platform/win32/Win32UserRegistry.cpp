@@ -41,7 +41,7 @@ std::optional<SystemFailure> FailureOf(LONG result) {
 
 } // namespace
 
-std::optional<SystemFailure> Win32IconRegistry::CreateKey(const std::string& path,
+std::optional<SystemFailure> Win32UserRegistry::CreateKey(const std::string& path,
                                                           RegistryKeyId& key) {
     HKEY created = nullptr;
     const LONG result =
@@ -53,7 +53,7 @@ std::optional<SystemFailure> Win32IconRegistry::CreateKey(const std::string& pat
     return FailureOf(result);
 }
 
-bool Win32IconRegistry::OpenKey(const std::string& path, RegistryKeyId& key) {
+bool Win32UserRegistry::OpenKey(const std::string& path, RegistryKeyId& key) {
     HKEY opened = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, WidePath(path).c_str(), 0, KEY_QUERY_VALUE, &opened) !=
         ERROR_SUCCESS) {
@@ -63,14 +63,14 @@ bool Win32IconRegistry::OpenKey(const std::string& path, RegistryKeyId& key) {
     return true;
 }
 
-void Win32IconRegistry::CloseKey(RegistryKeyId key) {
+void Win32UserRegistry::CloseKey(RegistryKeyId key) {
     RegCloseKey(ToKey(key));
 }
 
 // The buffers start at the longest name and data the key reports. A value
 // may grow meanwhile: a value that does not fit is read again with larger
 // buffers. Any other failure ends the values there.
-std::vector<RegistryValue> Win32IconRegistry::Values(RegistryKeyId key) {
+std::vector<RegistryValue> Win32UserRegistry::Values(RegistryKeyId key) {
     DWORD nameCapacity = 0;
     DWORD dataCapacity = 0;
     if (RegQueryInfoKeyW(ToKey(key), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
@@ -103,13 +103,13 @@ std::vector<RegistryValue> Win32IconRegistry::Values(RegistryKeyId key) {
     }
 }
 
-std::optional<SystemFailure> Win32IconRegistry::SetValue(RegistryKeyId key,
+std::optional<SystemFailure> Win32UserRegistry::SetValue(RegistryKeyId key,
                                                          const RegistryValue& value) {
     return FailureOf(RegSetValueExW(ToKey(key), Wide(value.name), 0, value.type, value.data.data(),
                                     static_cast<DWORD>(value.data.size())));
 }
 
-std::optional<SystemFailure> Win32IconRegistry::DeleteValue(RegistryKeyId key,
+std::optional<SystemFailure> Win32UserRegistry::DeleteValue(RegistryKeyId key,
                                                             const std::u16string& name) {
     const LONG result = RegDeleteValueW(ToKey(key), Wide(name));
     return result == ERROR_FILE_NOT_FOUND ? std::nullopt : FailureOf(result);
@@ -117,7 +117,7 @@ std::optional<SystemFailure> Win32IconRegistry::DeleteValue(RegistryKeyId key,
 
 // Key names here are plain ASCII; a name of any other kind is no key of
 // Vevove's and is left out.
-std::vector<std::string> Win32IconRegistry::SubkeyNames(const std::string& path) {
+std::vector<std::string> Win32UserRegistry::SubkeyNames(const std::string& path) {
     HKEY opened = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, WidePath(path).c_str(), 0, KEY_ENUMERATE_SUB_KEYS,
                       &opened) != ERROR_SUCCESS) {
@@ -140,12 +140,12 @@ std::vector<std::string> Win32IconRegistry::SubkeyNames(const std::string& path)
     return names;
 }
 
-std::optional<SystemFailure> Win32IconRegistry::DeleteKey(const std::string& path) {
+std::optional<SystemFailure> Win32UserRegistry::DeleteKey(const std::string& path) {
     const LONG result = RegDeleteKeyW(HKEY_CURRENT_USER, WidePath(path).c_str());
     return result == ERROR_FILE_NOT_FOUND ? std::nullopt : FailureOf(result);
 }
 
-std::u16string Win32IconRegistry::ValueNameForm(const std::u16string& name) {
+std::u16string Win32UserRegistry::ValueNameForm(const std::u16string& name) {
     std::u16string form(name);
     for (char16_t& unit : form) {
         unit = static_cast<char16_t>(RtlUpcaseUnicodeChar(static_cast<WCHAR>(unit)));

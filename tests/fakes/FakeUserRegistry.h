@@ -8,8 +8,8 @@
 // enumeration that fails does.
 #pragma once
 
-#include "IconRegistry.h"
 #include "InjectedFailures.h"
+#include "UserRegistry.h"
 
 #include <map>
 #include <string>
@@ -17,7 +17,7 @@
 
 namespace vevove::fake {
 
-class FakeIconRegistry : public IconRegistry {
+class FakeUserRegistry : public UserRegistry {
   public:
     std::map<std::string, std::vector<RegistryValue>> keys;
     std::map<RegistryKeyId, std::string> openKeys; // the path of each
