@@ -148,7 +148,8 @@ std::vector<IconMove> MovesFor(Desktop& desktop, DesktopRead& read,
 // A shell that restarted between the read and the move has other icons: the
 // move is repeated once, from a fresh read. Where the icons stood is kept
 // before any moves.
-bool RestoreLayout(Desktop& desktop, const Layout& layout, std::set<std::u16string>& placed) {
+bool RestoreLayout(Desktop& desktop, const std::string& setup, const Layout& layout,
+                   std::set<std::u16string>& placed) {
     const std::vector<SavedPosition> saved = SavedPositionsOf(desktop, layout);
     for (int attempt = 0;; ++attempt) {
         std::optional<DesktopRead> read = ReadIcons(desktop.icons, {true, false});
@@ -158,8 +159,7 @@ bool RestoreLayout(Desktop& desktop, const Layout& layout, std::set<std::u16stri
         const std::vector<IconMove> moves =
             saved.empty() ? std::vector<IconMove>{} : MovesFor(desktop, *read, saved, placed);
         if (!moves.empty()) {
-            StoreBeforeRestore(desktop.registry, CurrentSetup(desktop),
-                               LayoutOf(desktop.registry, read->icons));
+            StoreBeforeRestore(desktop.registry, setup, LayoutOf(desktop.registry, read->icons));
         }
         const DesktopResult moved = moves.empty() ? std::nullopt : desktop.icons.Place(moves);
         if (moved && moved->kind == DesktopFailure::Kind::Restarted && attempt == 0) {
@@ -180,25 +180,26 @@ std::string CurrentSetup(Desktop& desktop) {
 }
 
 bool RestoreIcons(Desktop& desktop) {
+    const std::string setup = CurrentSetup(desktop);
     std::set<std::u16string> placed;
-    return RestoreLayout(desktop, NewestLayout(desktop.registry, CurrentSetup(desktop)), placed);
+    return RestoreLayout(desktop, setup, NewestLayout(desktop.registry, setup), placed);
 }
 
 bool RestoreIconsNotYetPlaced(Desktop& desktop, std::set<std::u16string>& placed) {
-    return RestoreLayout(desktop, LayoutToRestoreByItself(desktop.registry, CurrentSetup(desktop)),
-                         placed);
+    const std::string setup = CurrentSetup(desktop);
+    return RestoreLayout(desktop, setup, LayoutToRestoreByItself(desktop.registry, setup), placed);
 }
 
 bool UndoLastRestore(Desktop& desktop) {
+    const std::string setup = CurrentSetup(desktop);
     std::set<std::u16string> placed;
-    return RestoreLayout(desktop, BeforeLastRestore(desktop.registry, CurrentSetup(desktop)),
-                         placed);
+    return RestoreLayout(desktop, setup, BeforeLastRestore(desktop.registry, setup), placed);
 }
 
 bool RestoreLayoutSavedAt(Desktop& desktop, const std::string& time) {
+    const std::string setup = CurrentSetup(desktop);
     std::set<std::u16string> placed;
-    return RestoreLayout(desktop, SavedLayout(desktop.registry, CurrentSetup(desktop), time),
-                         placed);
+    return RestoreLayout(desktop, setup, SavedLayout(desktop.registry, setup, time), placed);
 }
 
 } // namespace vevove
