@@ -74,6 +74,25 @@ TEST_F(CommandLineTest, IconSwitchesSaveTheIconsAndPutThemBack) {
     ExpectNoWindow(run);
 }
 
+// Each display setup (here: two resolutions) gets its own layout back, and
+// the layout key holds the last one saved.
+TEST_F(CommandLineTest, EachSetupRestoresItsOwnLayout) {
+    const DesktopScreenSize screen;
+    StartDesktop();
+    EXPECT_EQ(RunVevove("/saveicons").exitCode, kDone);
+    SetScreen(800, 600);
+    desktop_->Move(0, 400, 300);
+    EXPECT_EQ(RunVevove("/saveicons").exitCode, kDone);
+    EXPECT_EQ(SavedPositions(),
+              (Strings{"Caf\xE9=110,10", "Computer=20,90", "Recycle Bin=400,300"}));
+    SetScreen(1024, 768);
+    EXPECT_EQ(RunVevove("/restoreicons").exitCode, kDone);
+    EXPECT_EQ(ToString(desktop_->Icons()), ToString(kIcons));
+    SetScreen(800, 600);
+    EXPECT_EQ(RunVevove("/restoreicons").exitCode, kDone);
+    EXPECT_EQ(desktop_->Icons()[0].x, 400);
+}
+
 TEST_F(CommandLineTest, RestoreResolutionSwitchesToTheStoredModeWhateverAutoSays) {
     WriteSettingsFile("800\r\n600\r\nmanual\r\n");
     const CommandLineRun run = RunVevove("/RESTORERESOLUTION");

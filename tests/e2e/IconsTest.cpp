@@ -367,6 +367,26 @@ TEST_F(IconsTest, ASlowShellThatRejectsACallRestoresManyIcons) {
     ExpectNoErrorBox();
 }
 
+// A save on a desktop that has lost its icons (a shell still filling it, a
+// desktop folder offline) keeps the layout saved before and says why.
+TEST_F(IconsTest, ASaveOnAnEmptiedDesktopKeepsTheLayoutAndSaysWhy) {
+    StartDesktop();
+    Start();
+    ClickAndWait(controls_.saveIcons);
+    const Strings saved = SavedPositions();
+    for (std::size_t item = 0; item < kIcons.size(); ++item) {
+        desktop_->Remove(0);
+    }
+    ASSERT_TRUE(desktop_->Icons().empty());
+    Click(controls_.saveIcons);
+    HWND box = WaitForMessageBox(vevove().id());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box),
+              "Keine Desktop-Symbole gefunden: das gespeicherte Layout bleibt, wie es war.");
+    PressOk(box);
+    EXPECT_EQ(SavedPositions(), saved);
+}
+
 // An ANSI list view: each icon one value in the real registry, its bytes as
 // the key has always held them; moved icons come back, and the value of an
 // icon that is gone goes at the next save.
