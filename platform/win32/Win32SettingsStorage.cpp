@@ -85,20 +85,20 @@ std::string FolderOf(const std::string& path) {
     return std::string(buffer.data(), name);
 }
 
-// Opens the target as a truncating create would, without truncating it, and
-// closes it again. Creating an existing hidden or system file with normal
-// attributes is refused with ERROR_ACCESS_DENIED, which a plain open does not
-// do, so that refusal is made here.
-std::optional<SystemFailure> OpenTarget(const std::string& path, bool& existed) {
-    const OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
-        return LastSystemFailure();
+// Whether the target is there, looked at without creating, opening or
+// changing it, so that no reader ever finds it empty and readers may hold it
+// meanwhile. A folder of that name, or an existing hidden or system file, is
+// refused with ERROR_ACCESS_DENIED, as creating the file over it would be.
+std::optional<SystemFailure> CheckTarget(const std::string& path, bool& existed) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    existed = attributes != INVALID_FILE_ATTRIBUTES;
+    if (!existed) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND ? std::nullopt
+                                             : std::optional(SystemFailureFor(error));
     }
-    existed = GetLastError() == ERROR_ALREADY_EXISTS;
-    BY_HANDLE_FILE_INFORMATION information;
-    if (existed && GetFileInformationByHandle(file.get(), &information) &&
-        (information.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0) {
+    if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) !=
+        0) {
         return SystemFailureFor(ERROR_ACCESS_DENIED);
     }
     return std::nullopt;
@@ -227,8 +227,11 @@ bool Win32SettingsStorage::IsLoadableFile(const std::string& path) {
 
 std::optional<SystemFailure> Win32SettingsStorage::ReadAll(const std::string& path,
                                                            std::string& bytes) {
-    const OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // A save may replace the file meanwhile: this read keeps the file it
+    // opened.
+    const OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
         return LastSystemFailure();
     }
@@ -260,14 +263,9 @@ std::optional<SystemFailure> Win32SettingsStorage::ReadAll(const std::string& pa
 std::optional<FileWriteFailure> Win32SettingsStorage::WriteAll(const std::string& path,
                                                                const std::string& bytes) {
     bool existed = false;
-    if (std::optional<SystemFailure> failure = OpenTarget(path, existed)) {
+    if (std::optional<SystemFailure> failure = CheckTarget(path, existed)) {
         return CreateFailure(*failure, path);
     }
-    ScopeGuard removeCreatedTarget([&] {
-        if (!existed) {
-            DeleteFileA(path.c_str());
-        }
-    });
     const std::string folder = FolderOf(path);
     char temporaryPath[MAX_PATH] = {};
     if (folder.empty() ||
@@ -288,7 +286,6 @@ std::optional<FileWriteFailure> Win32SettingsStorage::WriteAll(const std::string
         return CreateFailure(*failure, path);
     }
     removeTemporary.Dismiss();
-    removeCreatedTarget.Dismiss();
     return std::nullopt;
 }
 

@@ -6,11 +6,14 @@
 #include "harness/ErrorBox.h"
 #include "harness/Input.h"
 #include "harness/ProgramWindows.h"
+#include "harness/SyncClick.h"
 #include "harness/VevoveTest.h"
 
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace e2e {
@@ -95,6 +98,47 @@ TEST_F(SettingsFileTest, SaveWritesWidthHeightAndAuto) {
     EXPECT_EQ(WaitForSettingsFile(), std::optional<std::string>("1280\r\n1024\r\nauto\r\n"));
     EXPECT_TRUE(MessageBoxes(vevove().id()).empty());
     Quit();
+}
+
+// A reader that keeps reading the settings file while it is saved again and
+// again never finds it empty or partial (before, each save created the file
+// empty first), and no save fails for it.
+TEST_F(SettingsFileTest, AReaderNeverFindsTheFileEmptyWhileItIsSaved) {
+    Start();
+    TypeResolution("1280", "1024");
+    ClickAndWait(controls_.saveResolution);
+    const std::string saved = "1280\r\n1024\r\nmanual\r\n";
+    ASSERT_EQ(WaitForSettingsFile(), std::optional<std::string>(saved));
+    std::atomic<bool> saving{true};
+    std::atomic<int> reads{0};
+    std::vector<std::string> others;
+    std::thread reader([&] {
+        while (saving) {
+            // Wine's replacement takes the name away for a moment, which
+            // a reader finds as no file, not as an empty one.
+            if (const std::optional<std::string> bytes = ReadSettingsFile()) {
+                if (*bytes != saved) {
+                    others.push_back(*bytes);
+                }
+                ++reads;
+            }
+            Sleep(1);
+        }
+    });
+    for (int save = 0; save < 100; ++save) {
+        // Every other save makes the file anew, as the first save does.
+        if (save % 2 == 0) {
+            ASSERT_TRUE(WaitUntil([] {
+                return DeleteFileA(kSettingsFilePath) || GetLastError() == ERROR_FILE_NOT_FOUND;
+            }));
+        }
+        ClickAndWait(controls_.saveResolution);
+    }
+    saving = false;
+    reader.join();
+    EXPECT_GT(reads, 100);
+    EXPECT_EQ(others, std::vector<std::string>{});
+    EXPECT_TRUE(MessageBoxes(vevove().id()).empty());
 }
 
 TEST_F(SettingsFileTest, SaveWritesManualWhenAutoIsUnchecked) {
