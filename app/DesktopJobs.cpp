@@ -1,12 +1,16 @@
 #include "DesktopJobs.h"
 
 #include "DesktopCalls.h"
+#include "resource.h"
 
 #include <utility>
 
 namespace vevove {
 
 namespace {
+
+// How often the window asks whether a job has waited too long for the shell.
+constexpr UINT kWatchIntervalMs = 250;
 
 struct PostedResult {
     JobId id = 0;
@@ -41,6 +45,15 @@ void DesktopJobs::Post(DesktopJobResult::Kind kind,
         }
     });
     waiting_.emplace(id, kind);
+    Watch();
+}
+
+void DesktopJobs::Watch() const {
+    if (waiting_.empty()) {
+        KillTimer(window_, IDT_DESKTOP_WATCH_TIMER);
+    } else {
+        SetTimer(window_, IDT_DESKTOP_WATCH_TIMER, kWatchIntervalMs, nullptr);
+    }
 }
 
 void DesktopJobs::PostCommand(std::function<bool(Desktop&)> command) {
@@ -81,6 +94,7 @@ std::unique_ptr<DesktopJobResult> DesktopJobs::TakeResult(LPARAM message) {
     if (waiting_.erase(posted->id) == 0) {
         return nullptr;
     }
+    Watch();
     return std::make_unique<DesktopJobResult>(std::move(posted->result));
 }
 
@@ -108,6 +122,7 @@ std::vector<DesktopJobResult> DesktopJobs::GiveUpOverdue() {
         results.push_back(std::move(result));
         waiting_.erase(found);
     }
+    Watch();
     return results;
 }
 

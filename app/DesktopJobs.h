@@ -2,7 +2,8 @@
 // restore's looks and restores, each a job of the desktop worker whose result
 // comes back to the window as a posted message. A job that waits about two
 // seconds for the shell without an answer ends for the window then: a
-// command with the box that the desktop does not answer.
+// command with the box that the desktop does not answer. While jobs are
+// waited for, the window's IDT_DESKTOP_WATCH_TIMER asks for those.
 #pragma once
 
 #include "AutomaticRestore.h"
@@ -45,12 +46,13 @@ class DesktopJobs {
     std::unique_ptr<DesktopJobResult> TakeResult(LPARAM message);
     // The results of the jobs that have waited too long, now given up.
     std::vector<DesktopJobResult> GiveUpOverdue();
-    bool Waiting() const { return !waiting_.empty(); }
     // Whether a command of the user's is among the jobs waited for.
     bool CommandsWaiting() const;
 
   private:
     void Post(DesktopJobResult::Kind kind, std::function<void(Desktop&, DesktopJobResult&)> work);
+    // The watch timer runs while any job is waited for.
+    void Watch() const;
 
     DesktopWorker& worker_;
     HWND window_;

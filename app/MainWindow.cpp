@@ -46,8 +46,6 @@ const ControlLayout kControls[] = {
 constexpr FormPlacement kStoredPlacement = {650, 132, 285, 330};
 constexpr UINT kCheckInterval = 5000;
 constexpr int kIconCommandButtons[] = {IDC_SAVE_RESOLUTION, IDC_SAVE_ICONS, IDC_RESTORE_ICONS};
-// How often the window asks whether a job has waited too long for the shell.
-constexpr UINT kDesktopWatchInterval = 250;
 // Stored in the Windows-1252 code page.
 constexpr const char* kTimerRefusedText = "Nicht gen\xFCgend Timer verf\xFCgbar";
 
@@ -148,14 +146,12 @@ bool MainWindow::RunSystemMenuItem(UINT item) {
         return true;
     }
     if (item == IDM_UNDO_RESTORE) {
-        automaticRestore_.UserRestored();
-        PostIconCommand(UndoLastRestore);
+        PostUserRestore(UndoLastRestore);
         return true;
     }
     const UINT earlier = (item - IDM_EARLIER_LAYOUT) / IDM_EARLIER_LAYOUT_STEP;
     if (item >= IDM_EARLIER_LAYOUT && earlier < earlierTimes_.size()) {
-        automaticRestore_.UserRestored();
-        PostIconCommand([time = earlierTimes_[earlier]](Desktop& desktop) {
+        PostUserRestore([time = earlierTimes_[earlier]](Desktop& desktop) {
             return RestoreLayoutSavedAt(desktop, time);
         });
         return true;
@@ -198,8 +194,14 @@ void MainWindow::OnDesktopRebuilt() {
 // say what became of them when their result comes.
 void MainWindow::PostIconCommand(std::function<bool(Desktop&)> command) {
     jobs_->PostCommand(std::move(command));
-    SetTimer(handle(), IDT_DESKTOP_WATCH_TIMER, kDesktopWatchInterval, nullptr);
     ShowCommandsBusy();
+}
+
+// A restore of the user's stands for the automatic one due.
+void MainWindow::PostUserRestore(std::function<bool(Desktop&)> restore) {
+    automaticRestore_.UserRestored();
+    Trace(automaticRestore_.TakeTrace());
+    PostIconCommand(std::move(restore));
 }
 
 // The buttons of the icon commands are disabled while one of them runs; the
@@ -252,9 +254,6 @@ void MainWindow::GiveUpOverdueJobs() {
             OnJobDone(result);
         }
     }
-    if (!jobs_->Waiting()) {
-        KillTimer(handle(), IDT_DESKTOP_WATCH_TIMER);
-    }
     ShowCommandsBusy();
     if (error) {
         std::rethrow_exception(error);
@@ -284,7 +283,6 @@ void MainWindow::ContinueIconRestore() {
         jobs_->PostRestore(automaticRestore_.placed());
         break;
     }
-    SetTimer(handle(), IDT_DESKTOP_WATCH_TIMER, kDesktopWatchInterval, nullptr);
 }
 
 void MainWindow::SetOtherWindows(Form& help, Form& moreSoftware) {
@@ -329,9 +327,7 @@ void MainWindow::OnCommand(int controlId, int code, HWND) {
         PostIconCommand(SaveIcons);
         break;
     case IDC_RESTORE_ICONS:
-        automaticRestore_.UserRestored();
-        Trace(automaticRestore_.TakeTrace());
-        PostIconCommand(RestoreIcons);
+        PostUserRestore(RestoreIcons);
         break;
     case IDC_SHOW_HELP:
         help_->Show();
@@ -355,9 +351,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case kDesktopJobDone:
         if (const std::unique_ptr<DesktopJobResult> result = jobs_->TakeResult(lParam)) {
-            if (!jobs_->Waiting()) {
-                KillTimer(handle(), IDT_DESKTOP_WATCH_TIMER);
-            }
             OnJobDone(*result);
         }
         return 0;

@@ -43,6 +43,7 @@ class MainWindow final : public Form, private ResolutionBoxes {
     void OnDisplayChanged();
     void OnDesktopRebuilt();
     void PostIconCommand(std::function<bool(Desktop&)> command);
+    void PostUserRestore(std::function<bool(Desktop&)> restore);
     void OnJobDone(const DesktopJobResult& result);
     void GiveUpOverdueJobs();
     void ShowCommandsBusy();

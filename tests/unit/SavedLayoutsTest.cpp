@@ -103,15 +103,6 @@ TEST_F(SavedLayoutsTest, TheAutomaticRestoreTakesTheSetupsOwnLayout) {
     EXPECT_EQ(iconPositions(), (Strings{"Papierkorb=400,2", "Notizen=400,90"}));
 }
 
-// A layout key written by an earlier version restores where no setup has a
-// layout of its own.
-TEST_F(SavedLayoutsTest, ALayoutKeyOfAnEarlierVersionStillRestores) {
-    save(u"Papierkorb", 1, 2);
-    RestoreIcons(icons);
-    EXPECT_EQ(iconPositions(), (Strings{"Papierkorb=1,2", "Notizen=10,90"}));
-    EXPECT_FALSE(AnySetupHasLayouts(registry));
-}
-
 // The newest and nine earlier layouts, newest first; a save the same as the
 // newest adds none; two saves in one second are told apart.
 TEST_F(SavedLayoutsTest, KeepsTheNewestAndNineEarlierLayouts) {
