@@ -301,12 +301,12 @@ TEST_F(OptionsTest, IconsComeBackWhenTheShellRestartsAndTheOptionOutlivesVevove)
     StandinDesktop::Options restarted{kScrambled};
     restarted.announce = true;
     restarted.lateIcons = {{500, 200, "Late.txt"}, {500, 240, "Later.lnk"}};
-    // After the first restore, which comes two looks a second apart after
-    // the announcement.
-    restarted.lateAfterMs = 4000;
+    // Well after the first restore, which comes two looks a second apart
+    // after the announcement, and within the half minute of looks after it.
+    restarted.lateAfterMs = 8000;
     StartDesktop(restarted);
-    EXPECT_TRUE(
-        WaitUntil([&] { return ToString(desktop_->Icons()) == ToString(all); }, kLongestRestore))
+    EXPECT_TRUE(WaitUntil([&] { return ToString(desktop_->Icons()) == ToString(all); },
+                          Milliseconds(25000)))
         << ToString(desktop_->Icons());
     const std::string trace = debugOutput.LinesOf(vevove().id());
     EXPECT_NE(trace.find("Vevove: automatic restore at 0.0 s: the desktop was rebuilt"),
