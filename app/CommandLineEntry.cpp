@@ -93,7 +93,7 @@ int RunWithoutWindow(const CommandLine& line) {
     Win32Platform platform;
     DesktopWorker worker;
     DesktopWorkWaited desktop(worker);
-    CommandTargets targets{platform.storage, platform.display, desktop};
+    CommandTargets targets{platform.storage, platform.display, platform.registry, desktop};
     ConsoleOutput output;
     return RunCommandLine(line, targets, output);
 }

@@ -4,6 +4,7 @@
 #include "Format.h"
 #include "LoadSettings.h"
 #include "ResolutionCommands.h"
+#include "ResolutionMonitor.h"
 #include "SavedLayouts.h"
 
 #include <cstdint>
@@ -39,6 +40,7 @@ class WatchedDisplay final : public Display {
 
     ScreenSize CurrentSize() override { return display_.CurrentSize(); }
     std::vector<Monitor> Monitors() override { return display_.Monitors(); }
+    std::u16string PrimaryMonitor() override { return display_.PrimaryMonitor(); }
     bool ChangeMode(std::uint32_t width, std::uint32_t height) override {
         requested = true;
         accepted = display_.ChangeMode(width, height);
@@ -71,13 +73,18 @@ Outcome Failed(const std::string& text) {
 Outcome RestoreStoredResolution(CommandTargets& targets) {
     WatchedDisplay display(targets.display);
     BoxesInMemory boxes;
-    Resolution resolution{targets.storage, display, boxes, {}};
+    Resolution resolution{targets.storage, display, boxes, targets.registry, {}};
     LoadSettings(resolution);
     RestoreResolution(resolution);
     const ResolutionState& state = resolution.state;
     if (!display.requested) {
         if (!targets.storage.IsLoadableFile(state.settingsPath)) {
             return Failed(Format("there is no settings file %s to restore the resolution from.",
+                                 state.settingsPath.c_str()));
+        }
+        if (!OnResolutionMonitor(resolution)) {
+            return Failed(Format("the resolution in %s belongs to a monitor that is not the "
+                                 "primary one now.",
                                  state.settingsPath.c_str()));
         }
         return Failed(Format("%s holds no resolution of at least 640 x 480 to restore.",

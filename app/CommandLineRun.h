@@ -6,6 +6,7 @@
 #include "Display.h"
 #include "IconCommands.h"
 #include "SettingsStorage.h"
+#include "UserRegistry.h"
 
 #include <string>
 
@@ -27,6 +28,7 @@ class CommandOutput {
 struct CommandTargets {
     SettingsStorage& storage;
     Display& display;
+    UserRegistry& registry;
     DesktopWork& desktop;
 };
 

@@ -69,7 +69,7 @@ std::string TextOf(HWND control) {
 MainWindow::MainWindow(Application& application, SettingsStorage& storage, Display& display,
                        UserRegistry& registry, DesktopWorker& worker)
     : Form(application, kMainWindowClass, "Vevove", kStoredPlacement),
-      resolution_{storage, display, *this, {}}, registry_(registry) {
+      resolution_{storage, display, *this, registry, {}}, registry_(registry) {
     Create(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
     jobs_ = std::make_unique<DesktopJobs>(worker, handle());
     font_ = CreateScaledFont("MS Sans Serif", 11);

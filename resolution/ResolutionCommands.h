@@ -7,6 +7,7 @@
 #include "Display.h"
 #include "ResolutionBoxes.h"
 #include "SettingsStorage.h"
+#include "UserRegistry.h"
 
 #include <cstdint>
 #include <string>
@@ -25,19 +26,23 @@ struct Resolution {
     SettingsStorage& storage;
     Display& display;
     ResolutionBoxes& boxes;
+    // Where the monitor of the stored resolution is recorded.
+    UserRegistry& registry;
     ResolutionState state;
 };
 
 // Loads the settings file, then checks the screen: at the program's start.
 void LoadSettingsAndCheckScreen(Resolution& resolution);
 // Fills blank boxes with the current size and, with "Auto", restores the
-// stored resolution while the display differs from it: every 5000 ms.
+// stored resolution while the display differs from it and the monitor it was
+// saved on is primary: every 5000 ms.
 void CheckScreen(Resolution& resolution);
 // Writes the boxes to the settings file, whose sizes are then the stored
-// resolution; throws what fails, and then changes nothing.
+// resolution, and records the primary monitor as the one it belongs to;
+// throws what fails (a failed file write changes nothing).
 void SaveResolution(Resolution& resolution);
 // Switches the display to the stored resolution, when there is one of at
-// least 640 x 480.
+// least 640 x 480 and the monitor it was saved on is primary.
 void RestoreResolution(Resolution& resolution);
 // Whether a display change from `before` to `now` brought the display back to
 // the stored resolution, whoever changed it.

@@ -4,6 +4,7 @@
 #include "Format.h"
 #include "LoadSettings.h"
 #include "ResolutionCommands.h"
+#include "ResolutionMonitor.h"
 #include "SettingsLines.h"
 
 #include <cstdint>
@@ -44,7 +45,8 @@ void CheckScreen(Resolution& resolution) {
 // not reported: the next automatic restore asks again.
 void RestoreResolution(Resolution& resolution) {
     const ResolutionState& state = resolution.state;
-    if (state.savedWidth < kMinimumWidth || state.savedHeight < kMinimumHeight) {
+    if (state.savedWidth < kMinimumWidth || state.savedHeight < kMinimumHeight ||
+        !OnResolutionMonitor(resolution)) {
         return;
     }
     resolution.display.ChangeMode(state.savedWidth, state.savedHeight);

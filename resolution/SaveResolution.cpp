@@ -4,6 +4,7 @@
 #include "Format.h"
 #include "LoadSettings.h"
 #include "ResolutionCommands.h"
+#include "ResolutionMonitor.h"
 #include "SettingsLines.h"
 
 #include <optional>
@@ -42,6 +43,7 @@ void SaveResolution(Resolution& resolution) {
     const SizeLines size = ReadSizeLines(SplitSettingsLines(text));
     resolution.state.savedWidth = size.width.value_or(0);
     resolution.state.savedHeight = size.height.value_or(0);
+    RecordResolutionMonitor(resolution);
 }
 
 } // namespace vevove

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace vevove {
@@ -45,6 +46,10 @@ class Display {
     virtual ScreenSize CurrentSize() = 0;
     // Every monitor in force, in the system's order.
     virtual std::vector<Monitor> Monitors() = 0;
+    // An identity of the primary monitor that stays the same across restarts
+    // and whichever port it hangs on (the monitor's device path); empty when
+    // the system names none.
+    virtual std::u16string PrimaryMonitor() = 0;
 
     // Switches the default display to width x height, recorded as the user's
     // setting. When the display offers that size at the colour depth and

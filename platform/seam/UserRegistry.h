@@ -21,6 +21,7 @@ struct RegistryValue {
 };
 
 constexpr std::uint32_t kRegSz = 1;
+constexpr std::uint32_t kRegExpandSz = 2;
 constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
 
@@ -54,6 +55,12 @@ class UserRegistry {
     // same value exactly when their forms are equal.
     virtual std::u16string ValueNameForm(const std::u16string& name) = 0;
 };
+
+// A REG_SZ value of that text.
+RegistryValue TextValue(const std::u16string& name, const std::u16string& text);
+// The text of a REG_SZ or REG_EXPAND_SZ value, up to its first end mark;
+// nothing for a value of another type.
+std::optional<std::u16string> TextOf(const RegistryValue& value);
 
 // An open key, closed however the scope that opened it is left. Failures
 // that the commands report raise the system error.

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace vevove {
@@ -85,7 +86,69 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
     return TRUE;
 }
 
+// The active paths from sources to monitors, with their modes; none when the
+// system cannot tell them.
+struct DisplayPaths {
+    std::vector<DISPLAYCONFIG_PATH_INFO> paths;
+    std::vector<DISPLAYCONFIG_MODE_INFO> modes;
+};
+
+DisplayPaths ActivePaths() {
+    DisplayPaths active;
+    LONG result = ERROR_INSUFFICIENT_BUFFER;
+    // The set can change between the two calls: asked again until it fits.
+    while (result == ERROR_INSUFFICIENT_BUFFER) {
+        UINT32 pathCount = 0;
+        UINT32 modeCount = 0;
+        if (GetDisplayConfigBufferSizes(QDC_ONLY_ACTIVE_PATHS, &pathCount, &modeCount) !=
+            ERROR_SUCCESS) {
+            return {};
+        }
+        active.paths.resize(pathCount);
+        active.modes.resize(modeCount);
+        result = QueryDisplayConfig(QDC_ONLY_ACTIVE_PATHS, &pathCount, active.paths.data(),
+                                    &modeCount, active.modes.data(), nullptr);
+        active.paths.resize(pathCount);
+        active.modes.resize(modeCount);
+    }
+    return result == ERROR_SUCCESS ? active : DisplayPaths{};
+}
+
+// The primary monitor is the one whose source lies at the virtual screen's
+// origin.
+bool ShowsPrimary(const DisplayPaths& active, const DISPLAYCONFIG_PATH_INFO& path) {
+    const UINT32 index = path.sourceInfo.modeInfoIdx;
+    if (index >= active.modes.size()) {
+        return false;
+    }
+    const DISPLAYCONFIG_MODE_INFO& mode = active.modes[index];
+    return mode.infoType == DISPLAYCONFIG_MODE_INFO_TYPE_SOURCE &&
+           mode.sourceMode.position.x == 0 && mode.sourceMode.position.y == 0;
+}
+
+std::u16string DevicePathOf(const DISPLAYCONFIG_PATH_INFO& path) {
+    DISPLAYCONFIG_TARGET_DEVICE_NAME name = {};
+    name.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_TARGET_NAME;
+    name.header.size = sizeof name;
+    name.header.adapterId = path.targetInfo.adapterId;
+    name.header.id = path.targetInfo.id;
+    if (DisplayConfigGetDeviceInfo(&name.header) != ERROR_SUCCESS) {
+        return {};
+    }
+    return reinterpret_cast<const char16_t*>(name.monitorDevicePath);
+}
+
 } // namespace
+
+std::u16string Win32Display::PrimaryMonitor() {
+    const DisplayPaths active = ActivePaths();
+    for (const DISPLAYCONFIG_PATH_INFO& path : active.paths) {
+        if (ShowsPrimary(active, path)) {
+            return DevicePathOf(path);
+        }
+    }
+    return {};
+}
 
 std::vector<Monitor> Win32Display::Monitors() {
     std::vector<Monitor> monitors;

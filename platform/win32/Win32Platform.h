@@ -33,6 +33,7 @@ class Win32Display final : public Display {
   public:
     ScreenSize CurrentSize() override;
     std::vector<Monitor> Monitors() override;
+    std::u16string PrimaryMonitor() override;
     bool ChangeMode(std::uint32_t width, std::uint32_t height) override;
 };
 

@@ -6,6 +6,7 @@
 #include "FakeDisplay.h"
 #include "FakeResolutionBoxes.h"
 #include "FakeSettingsStorage.h"
+#include "FakeUserRegistry.h"
 #include "ResolutionCommands.h"
 
 #include <chrono>
@@ -35,7 +36,8 @@ int main(int argc, char** argv) {
     boxes.width = "1024";
     boxes.height = "768";
     boxes.autoChecked = true;
-    vevove::Resolution resolution{storage, display, boxes, {}};
+    vevove::fake::FakeUserRegistry registry;
+    vevove::Resolution resolution{storage, display, boxes, registry, {}};
     resolution.state.savedWidth = 1024;
     resolution.state.savedHeight = 768;
 

@@ -5,6 +5,7 @@
 #include "harness/CommandLineRun.h"
 #include "harness/ErrorBox.h"
 #include "harness/IconPositionsKey.h"
+#include "harness/ProgramDensity.h"
 #include "harness/ProgramWindows.h"
 #include "harness/Screen.h"
 #include "harness/SettingsFile.h"
@@ -74,8 +75,9 @@ TEST_F(CommandLineTest, IconSwitchesSaveTheIconsAndPutThemBack) {
     ExpectNoWindow(run);
 }
 
-// Each display setup (here: two resolutions) gets its own layout back, and
-// the layout key holds the last one saved.
+// Each display setup (here: two resolutions, and the first at another
+// scaling) gets its own layout back, and the layout key holds the last one
+// saved.
 TEST_F(CommandLineTest, EachSetupRestoresItsOwnLayout) {
     const DesktopScreenSize screen;
     StartDesktop();
@@ -91,6 +93,19 @@ TEST_F(CommandLineTest, EachSetupRestoresItsOwnLayout) {
     SetScreen(800, 600);
     EXPECT_EQ(RunVevove("/restoreicons").exitCode, kDone);
     EXPECT_EQ(desktop_->Icons()[0].x, 400);
+
+    SetScreen(1024, 768);
+    desktop_->Move(1, 300, 200);
+    {
+        const ProgramDensity scaled(kHighDensity);
+        EXPECT_EQ(RunVevove("/saveicons").exitCode, kDone);
+    }
+    EXPECT_EQ(RunVevove("/restoreicons").exitCode, kDone);
+    EXPECT_EQ(ToString(desktop_->Icons()), ToString(kIcons));
+    const ProgramDensity scaled(kHighDensity);
+    EXPECT_EQ(RunVevove("/restoreicons").exitCode, kDone);
+    EXPECT_EQ(desktop_->Icons()[1].x, 300);
+    EXPECT_EQ(desktop_->Icons()[1].y, 200);
 }
 
 TEST_F(CommandLineTest, RestoreResolutionSwitchesToTheStoredModeWhateverAutoSays) {

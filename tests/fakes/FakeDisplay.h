@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,7 @@ class FakeDisplay : public Display {
     // The primary monitor follows the mode.
     std::vector<Monitor> others;
     unsigned dpi = 96;
+    std::u16string primaryMonitor = u"\\\\?\\DISPLAY#LAP0001#4&1#{e6f07b5f}";
 
     ScreenSize CurrentSize() override { return current; }
     std::vector<Monitor> Monitors() override {
@@ -29,6 +31,7 @@ class FakeDisplay : public Display {
         all.insert(all.end(), others.begin(), others.end());
         return all;
     }
+    std::u16string PrimaryMonitor() override { return primaryMonitor; }
 
     bool ChangeMode(std::uint32_t width, std::uint32_t height) override {
         changes.emplace_back(width, height);

@@ -16,6 +16,7 @@
 #include "FakeDisplay.h"
 #include "FakeResolutionBoxes.h"
 #include "FakeSettingsStorage.h"
+#include "FakeUserRegistry.h"
 #include "LoadSettings.h"
 #include "ReferenceLoad.h"
 #include "ResolutionCommands.h"
@@ -33,6 +34,7 @@ namespace {
 using fake::FakeDisplay;
 using fake::FakeResolutionBoxes;
 using fake::FakeSettingsStorage;
+using fake::FakeUserRegistry;
 
 constexpr const char* kSettingsPath = "C:\\ProgramData\\ScrDef.ini";
 // Saves are checked with one input in this many, which keeps the whole run
@@ -114,7 +116,8 @@ std::vector<std::string> CheckOneLoad(std::uint64_t seed, std::uint64_t index) {
     boxes.width = before.widthText;
     boxes.height = before.heightText;
     boxes.autoChecked = before.autoChecked;
-    Resolution resolution{storage, display, boxes, {}};
+    FakeUserRegistry registry;
+    Resolution resolution{storage, display, boxes, registry, {}};
     resolution.state.savedWidth = before.savedWidth;
     resolution.state.savedHeight = before.savedHeight;
 
@@ -152,7 +155,8 @@ std::vector<std::string> CheckOneSave(std::uint64_t seed, std::uint64_t index) {
     boxes.height = BoxTextInput(random);
     boxes.autoChecked = random.percent(50);
     const LoadedState before = DrawStartState(random);
-    Resolution resolution{storage, display, boxes, {}};
+    FakeUserRegistry registry;
+    Resolution resolution{storage, display, boxes, registry, {}};
     resolution.state.settingsPath = kSettingsPath;
     resolution.state.savedWidth = before.savedWidth;
     resolution.state.savedHeight = before.savedHeight;

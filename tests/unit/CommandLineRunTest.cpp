@@ -38,7 +38,7 @@ class CommandLineRunTest : public IconCommandTest {
 
     FakeSettingsStorage storage;
     DesktopWorkAtOnce work{icons};
-    CommandTargets targets{storage, display, work};
+    CommandTargets targets{storage, display, registry, work};
     RecordedOutput out;
 };
 
@@ -89,6 +89,16 @@ TEST_F(CommandLineRunTest, RestoreResolutionAppliesTheStoredSizeOrSaysWhyNot) {
         EXPECT_EQ(out.output, c.output);
         EXPECT_EQ(out.error, c.error);
     }
+}
+
+TEST_F(CommandLineRunTest, RestoreResolutionKeepsTheDisplayOfAnotherPrimaryMonitor) {
+    storage.files[kSettingsPath] = {"800\r\n600\r\nauto\r\n"};
+    registry.keys["Software\\VUD\\Vevove"] = {
+        TextValue(u"ResolutionMonitor", u"\\\\?\\DISPLAY#DEL4082#5&2#{e6f07b5f}")};
+    EXPECT_EQ(run({"/restoreresolution"}), 1);
+    EXPECT_TRUE(display.changes.empty());
+    EXPECT_EQ(out.error, "/restoreresolution: the resolution in C:\\ProgramData\\ScrDef.ini "
+                         "belongs to a monitor that is not the primary one now.\r\n");
 }
 
 TEST_F(CommandLineRunTest, AFileWithoutADosDateIsNoSettingsFile) {

@@ -4,6 +4,7 @@
 #include "FakeDisplay.h"
 #include "FakeResolutionBoxes.h"
 #include "FakeSettingsStorage.h"
+#include "FakeUserRegistry.h"
 #include "ResolutionCommands.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,8 @@ class ResolutionFixture : public ::testing::Test {
     FakeSettingsStorage storage;
     FakeDisplay display;
     FakeResolutionBoxes boxes;
-    Resolution resolution{storage, display, boxes, {}};
+    FakeUserRegistry registry;
+    Resolution resolution{storage, display, boxes, registry, {}};
     ResolutionState& state = resolution.state;
 };
 

@@ -99,7 +99,7 @@ TEST_F(SaveResolutionTest, WhatItSavesLoadsBack) {
     SaveResolution(resolution);
 
     FakeResolutionBoxes nextBoxes;
-    Resolution next{storage, display, nextBoxes, {}};
+    Resolution next{storage, display, nextBoxes, registry, {}};
     LoadSettings(next);
     EXPECT_EQ(nextBoxes.width, " 1280");
     EXPECT_EQ(nextBoxes.height, "$400");

@@ -16,7 +16,7 @@ constexpr char16_t kProgram[] = u"C:\\Program Files\\Vevove \u00C4\u4E2D\\Vevove
 
 // A REG_SZ value's text, read back unit by unit (little-endian); "(no end
 // mark)" when its last unit is not 0.
-std::u16string TextOf(const RegistryValue& value) {
+std::u16string WrittenText(const RegistryValue& value) {
     std::u16string text;
     for (std::size_t at = 0; at + 1 < value.data.size(); at += 2) {
         text.push_back(static_cast<char16_t>(value.data[at] | (value.data[at + 1] << 8)));
@@ -39,7 +39,8 @@ TEST(StartWithWindowsTest, TheRunValueComesAndGoesBesideTheOthers) {
     const RegistryValue& value = registry.keys[kRunKey][1];
     EXPECT_EQ(value.name, u"Vevove");
     EXPECT_EQ(value.type, kRegSz);
-    EXPECT_EQ(TextOf(value), u"\"C:\\Program Files\\Vevove \u00C4\u4E2D\\Vevove.exe\" /minimized");
+    EXPECT_EQ(WrittenText(value),
+              u"\"C:\\Program Files\\Vevove \u00C4\u4E2D\\Vevove.exe\" /minimized");
 
     SetStartsWithWindows(registry, false, kProgram);
     EXPECT_FALSE(StartsWithWindows(registry));

@@ -480,8 +480,9 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-// Vevove with the option on and 1024 x 768 stored; the display goes to
-// 800 x 600 and back, as after a game, while the icons stand elsewhere.
+// Vevove with the option on and the layout of the 1024 x 768 setup saved; the
+// display goes to 800 x 600, a setup without a layout, and back, as after a
+// game, while the icons stand elsewhere.
 void MeasureAutomaticRestore(const Paths& paths, int count) {
     ForgetLayouts();
     HKEY options = nullptr;

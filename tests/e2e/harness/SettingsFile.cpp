@@ -70,6 +70,37 @@ void RemoveSettingsFile() {
     }
 }
 
+namespace {
+constexpr char kOptionsKey[] = "Software\\VUD\\Vevove";
+constexpr char kMonitorValue[] = "ResolutionMonitor";
+} // namespace
+
+std::string ResolutionMonitor() {
+    char data[512] = {};
+    DWORD size = sizeof data;
+    if (RegGetValueA(HKEY_CURRENT_USER, kOptionsKey, kMonitorValue, RRF_RT_REG_SZ, nullptr, data,
+                     &size) != ERROR_SUCCESS) {
+        return {};
+    }
+    return data;
+}
+
+void RecordResolutionMonitor(const std::string& devicePath) {
+    HKEY options = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &options, nullptr) != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot open the options key");
+    }
+    if (devicePath.empty()) {
+        RegDeleteValueA(options, kMonitorValue);
+    } else {
+        RegSetValueExA(options, kMonitorValue, 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(devicePath.c_str()),
+                       static_cast<DWORD>(devicePath.size() + 1));
+    }
+    RegCloseKey(options);
+}
+
 void PutDirectoryInPlaceOfSettingsFile() {
     RemoveSettingsFile();
     if (!CreateDirectoryA(kSettingsFilePath, nullptr)) {

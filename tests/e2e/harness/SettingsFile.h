@@ -23,6 +23,11 @@ std::optional<std::string> WaitForSettingsFile(Milliseconds timeout = kTimeout);
 // Takes away the file, or a directory that stands in its place.
 void RemoveSettingsFile();
 
+// The monitor that the saved resolution belongs to, kept beside the options:
+// empty when none is recorded. Recording an empty one takes it away.
+std::string ResolutionMonitor();
+void RecordResolutionMonitor(const std::string& devicePath);
+
 // A directory of the file's name, so that the file cannot be created.
 void PutDirectoryInPlaceOfSettingsFile();
 

@@ -13,11 +13,13 @@ namespace e2e {
 
 void VevoveTest::SetUp() {
     RemoveSettingsFile();
+    RecordResolutionMonitor("");
 }
 
 void VevoveTest::TearDown() {
     vevove_.reset();
     RemoveSettingsFile();
+    RecordResolutionMonitor("");
 }
 
 void VevoveTest::Launch(const VevoveProcess::Options& options) {

@@ -1,4 +1,5 @@
-// The frame of the end-to-end tests: no settings file before or after a test,
+// The frame of the end-to-end tests: no settings file (nor a monitor recorded
+// for it) before or after a test,
 // Vevove started and its main window found, and nothing left running after it.
 #pragma once
 
