@@ -43,6 +43,15 @@
 #define IDM_EARLIER_LAYOUT 0x0200
 #define IDM_EARLIER_LAYOUT_STEP 0x0010
 
+// The notification-area menu's own items; the others are the buttons' and
+// the system menu's.
+#define IDM_OPEN 0x0140
+#define IDM_QUIT 0x0150
+
+// The notification-area icon's identifier and the message it sends to the
+// main window.
+#define IDN_NOTIFICATION_ICON 1
+
 // Help window
 #define IDC_HELP_OK 301
 #define IDC_ICONS_HEADING 302

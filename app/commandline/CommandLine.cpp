@@ -49,15 +49,19 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     }
     line.kind = CommandLine::Kind::Commands;
     bool usage = false;
-    std::optional<std::string> minimized;
+    std::optional<std::string> windowSwitch;
+    bool minimized = false;
+    bool background = false;
     for (const std::string& argument : arguments) {
         const std::optional<std::string> name = SwitchNameOf(argument);
         if (name && (*name == "?" || *name == "help")) {
             usage = true;
             continue;
         }
-        if (name == "minimized") {
-            minimized = argument;
+        if (name == "minimized" || name == "background") {
+            minimized = minimized || name == "minimized";
+            background = background || name == "background";
+            windowSwitch = argument;
             continue;
         }
         const auto known =
@@ -74,10 +78,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (usage) {
         line.kind = CommandLine::Kind::Usage;
         line.switches.clear();
-    } else if (minimized) {
-        line.minimized = true;
+    } else if (windowSwitch) {
+        line.minimized = minimized;
+        line.background = background;
         line.kind = line.switches.empty() ? CommandLine::Kind::Window : CommandLine::Kind::Invalid;
-        line.invalidArgument = line.switches.empty() ? "" : *minimized;
+        line.invalidArgument = line.switches.empty() ? "" : *windowSwitch;
         line.switches.clear();
     }
     return line;
@@ -93,12 +98,13 @@ std::string SwitchName(Switch command) {
 std::string UsageText() {
     return "Usage: Vevove.exe [/saveicons] [/restoreicons] [/undorestore] [/restoreearlier]\r\n"
            "                  [/restoreresolution] [/?]\r\n"
-           "       Vevove.exe [/minimized]\r\n"
+           "       Vevove.exe [/minimized | /background]\r\n"
            "\r\n"
            "Without a switch Vevove opens its window; with /minimized it starts "
            "with only\r\n"
-           "its taskbar entry, as \"Start with Windows\" starts it. With the other "
-           "switches\r\n"
+           "its taskbar entry; with /background only its icon in the notification "
+           "area,\r\n"
+           "as \"Start with Windows\" starts it. With the other switches\r\n"
            "it runs them in the order given, without a window, and ends:\r\n"
            "\r\n"
            "  /saveicons           save the desktop icons' positions, as \"Save "

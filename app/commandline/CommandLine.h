@@ -11,15 +11,17 @@ enum class Switch { SaveIcons, RestoreIcons, UndoRestore, RestoreEarlier, Restor
 
 struct CommandLine {
     enum class Kind {
-        Window,   // no argument, or only "/minimized": the program as usual
+        Window,   // no argument, or only "/minimized" or "/background": the program
         Commands, // switches to run in the order given
         Usage,    // "/?" or "/help"
         Invalid,  // an unknown switch or an argument that is not one
     };
     Kind kind = Kind::Window;
     // "/minimized": the window program starts with only its taskbar entry;
-    // an invalid line names it when it stood beside a command.
+    // "/background": with only its icon in the notification area. An invalid
+    // line names either when it stood beside a command.
     bool minimized = false;
+    bool background = false;
     std::vector<Switch> switches;
     std::string invalidArgument;
 };
@@ -27,8 +29,8 @@ struct CommandLine {
 // Reads the arguments after the program's name. A switch starts with "/" or
 // "-" and is named without regard to case; the first argument that is no
 // switch makes the whole line invalid, and a request for the usage wins over
-// the commands beside it. "/minimized" starts the window program, so it
-// stands alone: beside a command it makes the line invalid.
+// the commands beside it. "/minimized" and "/background" start the window
+// program, so each stands alone: beside a command it makes the line invalid.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 // The switch as the usage writes it: "/saveicons".

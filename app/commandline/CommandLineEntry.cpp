@@ -104,6 +104,7 @@ std::optional<int> RunCommandLineIfGiven(WindowStart& windowStart) {
     CommandLine line = ParseCommandLine(ArgumentsInUtf8());
     if (line.kind == CommandLine::Kind::Window) {
         windowStart.minimized = line.minimized;
+        windowStart.background = line.background;
         return std::nullopt;
     }
     // Shown in the ANSI code page, as every text of the program is.

@@ -7,9 +7,11 @@
 namespace vevove {
 
 // What the program's start is to do when its command line asks for no
-// command: open its window, or start minimized ("/minimized").
+// command: open its window, start minimized ("/minimized"), or start with
+// only its icon in the notification area ("/background"), which wins.
 struct WindowStart {
     bool minimized = false;
+    bool background = false;
 };
 
 // Runs the program's command line when it asks for commands (or the usage)

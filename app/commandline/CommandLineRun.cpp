@@ -164,7 +164,7 @@ int RunCommandLine(const CommandLine& line, CommandTargets& targets, CommandOutp
         output.WriteOutput(UsageText());
         return kExitSuccess;
     case CommandLine::Kind::Invalid:
-        output.WriteError(Format(line.minimized
+        output.WriteError(Format(line.minimized || line.background
                                      ? "\"%s\" starts the window and stands alone.\r\n\r\n"
                                      : "Unknown argument \"%s\".\r\n\r\n",
                                  line.invalidArgument.c_str()) +

@@ -38,8 +38,8 @@ bool IsMinimizedStart(int showCommand) {
 
 } // namespace
 
-// A visible window of no size: it owns the taskbar entry, and the forms,
-// being owned by it, have none of their own.
+// A window of no size, visible unless the run is in the background: it owns
+// the taskbar entry, and the forms, being owned by it, have none of their own.
 Application::Application(const std::string& title) {
     RegisterApplicationClass(Procedure);
     CreateHandle(0, kApplicationClass, title.c_str(),
@@ -47,7 +47,6 @@ Application::Application(const std::string& title) {
                  GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
                  nullptr);
     RemoveFromSystemMenu(handle());
-    ShowWindow(handle(), SW_SHOWNOACTIVATE);
 }
 
 void Application::AddForm(Form& form) {
@@ -58,6 +57,7 @@ void Application::AddForm(Form& form) {
 // settings apply as at any other start; the form itself shows only when the
 // user restores the program.
 void Application::Run(int showCommand) {
+    ShowWindow(handle(), SW_SHOWNOACTIVATE);
     if (IsMinimizedStart(showCommand)) {
         mainFormMinimized_ = true;
         Minimize();
@@ -65,6 +65,16 @@ void Application::Run(int showCommand) {
     } else {
         mainForm()->Show(showCommand == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOW);
     }
+    RunMessageLoop();
+}
+
+void Application::RunInBackground() {
+    background_ = true;
+    mainForm()->PrepareWhileHidden();
+    RunMessageLoop();
+}
+
+void Application::RunMessageLoop() {
     for (;;) {
         try {
             MSG message;
@@ -107,13 +117,28 @@ void Application::Minimize() {
     lastActiveForm_ = active;
 }
 
-// A later start of the program asked for the main window: out of the taskbar
-// if minimized, and to the front.
-void Application::BringToFront() {
+// Out of the background or the taskbar, and to the front: what a later start
+// of the program and the notification area's icon ask for.
+void Application::ShowMainForm() {
+    if (!IsWindowVisible(handle())) {
+        ShowWindow(handle(), SW_SHOWNOACTIVATE);
+    }
     if (IsIconic(handle())) {
         SendMessageA(handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
     }
+    mainFormMinimized_ = false;
     mainForm()->Show();
+}
+
+void Application::HideToBackground() {
+    for (Form* form : forms_) {
+        ShowWindow(form->handle(), SW_HIDE);
+    }
+    ShowWindow(handle(), SW_HIDE);
+}
+
+void Application::Quit() {
+    DestroyWindow(mainForm()->handle());
 }
 
 // Restoring shows the forms again (a start minimized shows the main form
@@ -155,7 +180,7 @@ void Application::HandleException(const std::exception& error) {
 
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == BringToFrontMessage()) {
-        BringToFront();
+        ShowMainForm();
         return TRUE;
     }
     switch (message) {

@@ -1,5 +1,7 @@
 // The application object: its hidden window (the taskbar entry, whose caption
 // is the title), the program's forms, the message loop and the catch points.
+// A run in the background has no window and no taskbar entry until the user
+// asks for the main form, and closing the main form hides it again.
 #pragma once
 
 #include "ProgramWindow.h"
@@ -25,6 +27,17 @@ class Application final : public ProgramWindow {
     // Shows the main form as the show command asks, then runs the message
     // loop until the main form is closed.
     void Run(int showCommand);
+    // Runs the main form's show handler without showing anything, then the
+    // message loop until Quit.
+    void RunInBackground();
+    bool runsInBackground() const { return background_; }
+
+    // The main form restored and in front, with the taskbar entry.
+    void ShowMainForm();
+    // Every form and the taskbar entry off the screen, in a background run.
+    void HideToBackground();
+    // Ends the program, whatever kind of run it is.
+    void Quit();
 
     // Takes every form off the screen and leaves the taskbar entry.
     void Minimize();
@@ -39,14 +52,15 @@ class Application final : public ProgramWindow {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void BringToFront();
     void Restore();
+    void RunMessageLoop();
     void PassActivationToForm();
     bool PreTranslateMessage(MSG& message);
 
     std::vector<Form*> forms_;
     Form* lastActiveForm_ = nullptr;
     bool mainFormMinimized_ = false;
+    bool background_ = false;
 };
 
 } // namespace vevove

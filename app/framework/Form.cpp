@@ -116,8 +116,10 @@ void Form::PrepareWhileHidden() {
 }
 
 void Form::Close() {
-    if (application_.mainForm() == this) {
-        DestroyWindow(handle());
+    if (application_.mainForm() == this && application_.runsInBackground()) {
+        application_.HideToBackground();
+    } else if (application_.mainForm() == this) {
+        application_.Quit();
     } else {
         ShowWindow(handle(), SW_HIDE);
     }
@@ -128,6 +130,11 @@ bool Form::HandleDialogKey(const MSG& message) {
         return false;
     }
     HWND target = nullptr;
+    if (message.wParam == VK_ESCAPE && application_.mainForm() == this &&
+        application_.runsInBackground() && !ModifierHeld()) {
+        Close();
+        return true;
+    }
     if (message.wParam == VK_ESCAPE) {
         if (cancelButton_ != nullptr && !ModifierHeld() && IsWindowEnabled(cancelButton_) &&
             IsWindowVisible(cancelButton_)) {

@@ -31,10 +31,12 @@ class Form : public ProgramWindow {
     void Show(int showCommand = SW_SHOW);
     // Runs the show handler of a form that stays hidden for now.
     void PrepareWhileHidden();
-    // The main form ends the program; any other form only hides.
+    // The main form ends the program, or in a background run goes back to
+    // the background; any other form only hides.
     void Close();
 
-    // Esc and Enter: clicks the cancel or default button; true when handled.
+    // Esc and Enter: clicks the cancel or default button (Esc closes the main
+    // form of a background run instead); true when handled.
     bool HandleDialogKey(const MSG& message);
 
   protected:

@@ -58,7 +58,7 @@ int ShowStartupError(const std::exception& error) {
     return 1;
 }
 
-int RunProgram(int showCommand) {
+int RunProgram(const WindowStart& windowStart, int showCommand) {
     const WindowProgramStart start = ClaimOrHandOver();
     if (start.outcome == WindowProgramStart::Outcome::HandedOver) {
         return 0;
@@ -94,7 +94,11 @@ int RunProgram(int showCommand) {
     } catch (const std::exception& error) {
         return ShowStartupError(error);
     }
-    application.Run(showCommand);
+    if (windowStart.background) {
+        application.RunInBackground();
+    } else {
+        application.Run(windowStart.minimized ? SW_SHOWMINNOACTIVE : showCommand);
+    }
     return 0;
 }
 
@@ -106,5 +110,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     if (const std::optional<int> exitCode = vevove::RunCommandLineIfGiven(windowStart)) {
         return *exitCode;
     }
-    return vevove::RunProgram(windowStart.minimized ? SW_SHOWMINNOACTIVE : showCommand);
+    return vevove::RunProgram(windowStart, showCommand);
 }

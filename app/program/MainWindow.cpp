@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "Application.h"
 #include "DisplaySetup.h"
 #include "Errors.h"
 #include "FormLayout.h"
@@ -46,6 +47,8 @@ const ControlLayout kControls[] = {
 constexpr FormPlacement kStoredPlacement = {650, 132, 285, 330};
 constexpr UINT kCheckInterval = 5000;
 constexpr int kIconCommandButtons[] = {IDC_SAVE_RESOLUTION, IDC_SAVE_ICONS, IDC_RESTORE_ICONS};
+// What the icon in the notification area sends about itself.
+constexpr UINT kNotificationIconEvent = WM_APP + 2;
 // Stored in the Windows-1252 code page.
 constexpr const char* kTimerRefusedText = "Nicht gen\xFCgend Timer verf\xFCgbar";
 
@@ -92,6 +95,8 @@ MainWindow::MainWindow(Application& application, SettingsStorage& storage, Displ
     // built anew. It also reaches a Vevove run as administrator.
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     ChangeWindowMessageFilterEx(handle(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
+    notificationIcon_ = std::make_unique<NotificationIcon>(handle(), kNotificationIconEvent, u"");
+    ShowNotificationTip();
     if (SetTimer(handle(), IDT_CHECK_TIMER, kCheckInterval, nullptr) == 0) {
         throw Error(ErrorKind::Timer, kTimerRefusedText);
     }
@@ -110,33 +115,82 @@ void MainWindow::AddOptionsToSystemMenu() {
     AppendMenuA(menu, MF_STRING, IDM_RESTORE_ICONS_AUTOMATICALLY, "Restore icons automatically");
 }
 
-// Read afresh each time the menu opens: another program may have changed them.
-void MainWindow::ShowOptionsInSystemMenu(HMENU menu) {
-    const auto checked = [](bool on) { return MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED); };
-    CheckMenuItem(menu, IDM_START_WITH_WINDOWS, checked(StartsWithWindows(registry_)));
-    CheckMenuItem(menu, IDM_RESTORE_ICONS_AUTOMATICALLY,
-                  checked(RestoresIconsAutomatically(registry_)));
+// Read afresh each time a menu opens: another program may have changed them.
+// The current setup's: whether there is a restore to undo, and its earlier
+// layouts by the times they were saved.
+MenuFacts MainWindow::ReadMenuFacts() {
+    const std::string setup = SetupName(resolution_.display.Monitors());
+    MenuFacts facts;
+    std::vector<std::string> times = SavedTimes(registry_, setup);
+    facts.earlierTimes.assign(times.begin() + (times.empty() ? 0 : 1), times.end());
+    facts.undoable = !BeforeLastRestore(registry_, setup).empty();
+    facts.startsWithWindows = StartsWithWindows(registry_);
+    facts.restoresAutomatically = RestoresIconsAutomatically(registry_);
+    earlierTimes_ = facts.earlierTimes;
+    return facts;
 }
 
-// The current setup's: "Undo last restore" while there is a restore to
-// undo, and its earlier layouts by the times they were saved.
-void MainWindow::ShowLayoutsInSystemMenu(HMENU menu) {
-    const std::string setup = SetupName(resolution_.display.Monitors());
-    const bool undoable = !BeforeLastRestore(registry_, setup).empty();
-    EnableMenuItem(menu, IDM_UNDO_RESTORE, MF_BYCOMMAND | (undoable ? MF_ENABLED : MF_GRAYED));
+void MainWindow::ShowFactsInSystemMenu(HMENU menu) {
+    const MenuFacts facts = ReadMenuFacts();
+    const auto checked = [](bool on) { return MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED); };
+    CheckMenuItem(menu, IDM_START_WITH_WINDOWS, checked(facts.startsWithWindows));
+    CheckMenuItem(menu, IDM_RESTORE_ICONS_AUTOMATICALLY, checked(facts.restoresAutomatically));
+    EnableMenuItem(menu, IDM_UNDO_RESTORE,
+                   MF_BYCOMMAND | (facts.undoable ? MF_ENABLED : MF_GRAYED));
     while (GetMenuItemCount(earlierLayouts_) > 0) {
         DeleteMenu(earlierLayouts_, 0, MF_BYPOSITION);
     }
-    std::vector<std::string> times = SavedTimes(registry_, setup);
-    earlierTimes_.assign(times.begin() + (times.empty() ? 0 : 1), times.end());
     for (std::size_t at = 0; at < earlierTimes_.size(); ++at) {
-        AppendMenuA(earlierLayouts_, MF_STRING,
-                    IDM_EARLIER_LAYOUT + IDM_EARLIER_LAYOUT_STEP * static_cast<UINT>(at),
+        AppendMenuA(earlierLayouts_, MF_STRING, EarlierLayoutCommand(at),
                     earlierTimes_[at].c_str());
     }
     if (earlierTimes_.empty()) {
         AppendMenuA(earlierLayouts_, MF_STRING | MF_GRAYED, 0, "None saved");
     }
+}
+
+// A click on the icon (or Enter or Space on it) shows the window; a right
+// click (or the context-menu key or Shift+F10) opens the menu at the pointer.
+void MainWindow::OnNotificationIcon(UINT event, WPARAM point) {
+    switch (event) {
+    case NIN_SELECT:
+    case NIN_KEYSELECT:
+        application_.ShowMainForm();
+        break;
+    case WM_CONTEXTMENU:
+        RunNotificationMenuItem(notificationIcon_->ChooseFromMenu(
+            NotificationMenu(ReadMenuFacts()),
+            {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))}));
+        break;
+    default:
+        break;
+    }
+}
+
+// The buttons' items run as a click of the button; the system menu's as its
+// items.
+void MainWindow::RunNotificationMenuItem(unsigned item) {
+    switch (item) {
+    case IDC_SAVE_ICONS:
+    case IDC_RESTORE_ICONS:
+    case IDC_RESTORE_RESOLUTION:
+        OnCommand(static_cast<int>(item), BN_CLICKED, nullptr);
+        break;
+    case IDM_OPEN:
+        application_.ShowMainForm();
+        break;
+    case IDM_QUIT:
+        application_.Quit();
+        break;
+    default:
+        RunSystemMenuItem(item);
+        break;
+    }
+}
+
+void MainWindow::ShowNotificationTip() {
+    const bool saved = !SavedTimes(registry_, setup_).empty();
+    notificationIcon_->SetTip(NotificationTip(setup_, saved, NotificationIcon::kTipCapacity));
 }
 
 // The system menu's own items: true when it was one.
@@ -149,8 +203,8 @@ bool MainWindow::RunSystemMenuItem(UINT item) {
         PostUserRestore(UndoLastRestore);
         return true;
     }
-    const UINT earlier = (item - IDM_EARLIER_LAYOUT) / IDM_EARLIER_LAYOUT_STEP;
-    if (item >= IDM_EARLIER_LAYOUT && earlier < earlierTimes_.size()) {
+    std::size_t earlier = 0;
+    if (EarlierLayoutIndex(item, earlierTimes_.size(), earlier)) {
         PostUserRestore([time = earlierTimes_[earlier]](Desktop& desktop) {
             return RestoreLayoutSavedAt(desktop, time);
         });
@@ -175,6 +229,7 @@ void MainWindow::OnDisplayChanged() {
     displaySize_ = resolution_.display.CurrentSize();
     const std::string setupBefore = setup_;
     setup_ = SetupName(resolution_.display.Monitors());
+    ShowNotificationTip();
     if (AnySetupHasLayouts(registry_)
             ? setup_ != setupBefore
             : CameBackToStoredResolution(resolution_.state, before, displaySize_)) {
@@ -229,6 +284,7 @@ void MainWindow::OnJobDone(const DesktopJobResult& result) {
     switch (result.kind) {
     case DesktopJobResult::Kind::Command:
         ShowCommandsBusy();
+        ShowNotificationTip();
         if (result.error) {
             std::rethrow_exception(result.error);
         }
@@ -333,7 +389,7 @@ void MainWindow::OnCommand(int controlId, int code, HWND) {
         help_->Show();
         break;
     case IDC_QUIT:
-        Close();
+        application_.Quit();
         break;
     case IDC_MORE_SOFTWARE:
         moreSoftware_->Show();
@@ -345,10 +401,17 @@ void MainWindow::OnCommand(int controlId, int code, HWND) {
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == taskbarCreated_) {
+        notificationIcon_->AddAgain();
         OnDesktopRebuilt();
         return 0;
     }
     switch (message) {
+    case kNotificationIconEvent:
+        OnNotificationIcon(LOWORD(lParam), wParam);
+        return 0;
+    case WM_DESTROY:
+        notificationIcon_.reset();
+        break;
     case kDesktopJobDone:
         if (const std::unique_ptr<DesktopJobResult> result = jobs_->TakeResult(lParam)) {
             OnJobDone(*result);
@@ -384,8 +447,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_INITMENUPOPUP:
         if (HIWORD(lParam) != 0) {
-            ShowOptionsInSystemMenu(reinterpret_cast<HMENU>(wParam));
-            ShowLayoutsInSystemMenu(reinterpret_cast<HMENU>(wParam));
+            ShowFactsInSystemMenu(reinterpret_cast<HMENU>(wParam));
         }
         break;
     case WM_SYSCOMMAND:

@@ -1,6 +1,7 @@
 // The main window: the resolution boxes, the buttons wired each to its
-// command, the timer of the resolution check, the options in its system menu
-// and the automatic icon restore.
+// command, the timer of the resolution check, the options in its system menu,
+// the icon in the notification area with its menu, and the automatic icon
+// restore.
 #pragma once
 
 #include "AutomaticRestore.h"
@@ -8,6 +9,7 @@
 #include "Form.h"
 #include "GdiOwners.h"
 #include "IconCommands.h"
+#include "NotificationIcon.h"
 #include "ResolutionBoxes.h"
 #include "ResolutionCommands.h"
 #include "SessionNotifications.h"
@@ -36,10 +38,13 @@ class MainWindow final : public Form, private ResolutionBoxes {
     void CheckAuto() override;
 
     void AddOptionsToSystemMenu();
-    void ShowOptionsInSystemMenu(HMENU menu);
-    void ShowLayoutsInSystemMenu(HMENU menu);
+    MenuFacts ReadMenuFacts();
+    void ShowFactsInSystemMenu(HMENU menu);
     void ToggleOption(UINT item);
     bool RunSystemMenuItem(UINT item);
+    void OnNotificationIcon(UINT event, WPARAM point);
+    void RunNotificationMenuItem(unsigned item);
+    void ShowNotificationTip();
     void OnDisplayChanged();
     void OnDesktopRebuilt();
     void PostIconCommand(std::function<bool(Desktop&)> command);
@@ -60,11 +65,13 @@ class MainWindow final : public Form, private ResolutionBoxes {
     std::unique_ptr<SessionNotifications> sessionNotifications_;
     UserRegistry& registry_;
     std::unique_ptr<DesktopJobs> jobs_;
+    std::unique_ptr<NotificationIcon> notificationIcon_;
     AutomaticRestore automaticRestore_;
     UINT taskbarCreated_ = 0;
     HWND focusBeforeBusy_ = nullptr;
     HMENU earlierLayouts_ = nullptr;
-    // The earlier layouts' times as the menu shows them, newest first.
+    // The earlier layouts' times as the last menu opened shows them, newest
+    // first.
     std::vector<std::string> earlierTimes_;
     Form* help_ = nullptr;
     Form* moreSoftware_ = nullptr;

@@ -3,7 +3,7 @@
 namespace vevove {
 
 std::u16string StartCommand(const std::u16string& programPath) {
-    return u"\"" + programPath + u"\" /minimized";
+    return u"\"" + programPath + u"\" /background";
 }
 
 bool StartsWithWindows(UserRegistry& registry) {

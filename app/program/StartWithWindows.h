@@ -1,5 +1,5 @@
-// "Start with Windows": the current user's Run value that starts Vevove
-// minimized at every log-on.
+// "Start with Windows": the current user's Run value that starts Vevove in
+// the notification area at every log-on.
 #pragma once
 
 #include "UserRegistry.h"
@@ -11,7 +11,7 @@ namespace vevove {
 constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char16_t kRunValueName[] = u"Vevove";
 
-// The value's text: the program's full path in quotes, then "/minimized".
+// The value's text: the program's full path in quotes, then "/background".
 std::u16string StartCommand(const std::u16string& programPath);
 
 // On while the Run value is there, whatever it holds.

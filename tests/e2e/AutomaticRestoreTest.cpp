@@ -6,6 +6,7 @@
 #include "harness/DebugOutput.h"
 #include "harness/IconPositionsKey.h"
 #include "harness/Input.h"
+#include "harness/NotificationArea.h"
 #include "harness/ProgramFolder.h"
 #include "harness/Screen.h"
 #include "harness/ScreenPixels.h"
@@ -31,6 +32,13 @@ constexpr int kRestoreIconsAutomatically = 1;
 constexpr int kStartWithWindows = 2;
 constexpr int kEarlierLayouts = 3;
 constexpr int kUndoLastRestore = 4;
+// The items of the notification icon's menu, counted from its top,
+// separators left out.
+constexpr int kMenuSaveIcons = 1;
+constexpr int kMenuRestoreIcons = 2;
+constexpr int kMenuRestoreResolution = 3;
+constexpr int kMenuUndoLastRestore = 5;
+constexpr int kMenuRestoreIconsAutomatically = 7;
 // From the event to the icons back, at the most.
 constexpr Milliseconds kLongestRestore{10000};
 
@@ -149,7 +157,7 @@ TEST_F(OptionsTest, TheMenuWritesTheRunValueAndMarksEachOptionWhileItIsOn) {
     const int none = CheckMarkPixels(OpenSystemMenu(mainWindow_));
     CloseMenu(mainWindow_);
     ChooseFromSystemMenu(mainWindow_, kStartWithWindows);
-    const std::string expected = "\"" + FolderOfThisProgram() + "Vevove.exe\" /minimized";
+    const std::string expected = "\"" + FolderOfThisProgram() + "Vevove.exe\" /background";
     EXPECT_TRUE(WaitUntil([&] { return StringValue(kRunKey, "Vevove") == expected; }))
         << StringValue(kRunKey, "Vevove").value_or("(none)");
     EXPECT_EQ(DwordValue(kOptionsKey, "RestoreIconsAutomatically"), std::nullopt);
@@ -178,6 +186,37 @@ TEST_F(OptionsTest, TheMenuWritesTheRunValueAndMarksEachOptionWhileItIsOn) {
     RegCloseKey(run);
     EXPECT_GT(CheckMarkPixels(OpenSystemMenu(mainWindow_)), three);
     CloseMenu(mainWindow_);
+}
+
+// The notification icon's menu runs what the buttons and the system menu
+// run, and marks the options that are on.
+TEST_F(OptionsTest, TheNotificationMenuRunsWhatTheButtonsAndTheSystemMenuRun) {
+    StartDesktop(kIcons);
+    Start();
+    const DWORD program = vevove().id();
+    ChooseFromNotificationMenu(program, kMenuSaveIcons);
+    ASSERT_TRUE(WaitUntil([] { return SavedPositions().size() == kIcons.size(); }));
+    ASSERT_NO_FATAL_FAILURE(SaveThenScramble(false));
+    ChooseFromNotificationMenu(program, kMenuRestoreIcons);
+    EXPECT_TRUE(RestoredInTime()) << ToString(desktop_->Icons());
+    ChooseFromNotificationMenu(program, kMenuUndoLastRestore);
+    EXPECT_TRUE(WaitUntil([&] { return ToString(desktop_->Icons()) == ToString(kScrambled); }))
+        << ToString(desktop_->Icons());
+
+    const int none = CheckMarkPixels(OpenNotificationMenu(program));
+    CloseNotificationMenu(program);
+    ChooseFromNotificationMenu(program, kMenuRestoreIconsAutomatically);
+    ASSERT_TRUE(
+        WaitUntil([] { return DwordValue(kOptionsKey, "RestoreIconsAutomatically") == 1u; }));
+    EXPECT_GT(CheckMarkPixels(OpenNotificationMenu(program)), none);
+    CloseNotificationMenu(program);
+
+    SetText(controls_.width, "800");
+    SetText(controls_.height, "600");
+    ClickAndWait(controls_.saveResolution);
+    ASSERT_EQ(ReadSettingsFile(), "800\r\n600\r\nmanual\r\n");
+    ChooseFromNotificationMenu(program, kMenuRestoreResolution);
+    EXPECT_TRUE(WaitUntil([] { return ScreenIs(800, 600); }));
 }
 
 // Each display setup (here: two resolutions) gets its own layout back; a

@@ -18,6 +18,7 @@ struct Case {
     Switches switches;
     std::string invalidArgument;
     bool minimized = false;
+    bool background = false;
 };
 
 TEST(CommandLineTest, ReadsSwitchesInTheirOrder) {
@@ -62,6 +63,10 @@ TEST(CommandLineTest, ReadsSwitchesInTheirOrder) {
         {{"/restoreicons", "-Minimized"}, Kind::Invalid, {}, "-Minimized", true},
         {{"/minimized", "/?"}, Kind::Usage, {}, ""},
         {{"/minimize"}, Kind::Invalid, {}, "/minimize"},
+        {{"/Background"}, Kind::Window, {}, "", false, true},
+        {{"/background", "-minimized"}, Kind::Window, {}, "", true, true},
+        {{"/saveicons", "-BACKGROUND"}, Kind::Invalid, {}, "-BACKGROUND", false, true},
+        {{"/background", "/help"}, Kind::Usage, {}, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -70,13 +75,15 @@ TEST(CommandLineTest, ReadsSwitchesInTheirOrder) {
         EXPECT_EQ(line.switches, c.switches);
         EXPECT_EQ(line.invalidArgument, c.invalidArgument);
         EXPECT_EQ(line.minimized, c.minimized);
+        EXPECT_EQ(line.background, c.background);
     }
 }
 
 TEST(CommandLineTest, TheUsageNamesEverySwitchInLinesEndedByCrLf) {
     const std::string usage = UsageText();
     for (const char* name :
-         {"/saveicons", "/restoreicons", "/restoreresolution", "/minimized", "/?", "/help"}) {
+         {"/saveicons", "/restoreicons", "/restoreresolution", "/minimized", "/background", "/?",
+          "/help"}) {
         EXPECT_NE(usage.find(name), std::string::npos) << name;
     }
     ASSERT_GE(usage.size(), 2u);

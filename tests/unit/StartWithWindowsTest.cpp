@@ -40,7 +40,7 @@ TEST(StartWithWindowsTest, TheRunValueComesAndGoesBesideTheOthers) {
     EXPECT_EQ(value.name, u"Vevove");
     EXPECT_EQ(value.type, kRegSz);
     EXPECT_EQ(WrittenText(value),
-              u"\"C:\\Program Files\\Vevove \u00C4\u4E2D\\Vevove.exe\" /minimized");
+              u"\"C:\\Program Files\\Vevove \u00C4\u4E2D\\Vevove.exe\" /background");
 
     SetStartsWithWindows(registry, false, kProgram);
     EXPECT_FALSE(StartsWithWindows(registry));

@@ -65,6 +65,12 @@ void ClickAt(POINT point) {
     SendMouse(MOUSEEVENTF_LEFTUP);
 }
 
+void RightClickAt(POINT point) {
+    MoveMouseTo(point);
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+}
+
 HCURSOR CurrentCursor() {
     CURSORINFO info{};
     info.cbSize = sizeof info;

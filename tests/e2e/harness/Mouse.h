@@ -14,6 +14,8 @@ void MoveMouseTo(POINT point);
 // Moves the mouse there and clicks the left button.
 void ClickAt(POINT point);
 
+// The same with the right button.
+void RightClickAt(POINT point);
 // The cursor the desktop shows now.
 HCURSOR CurrentCursor();
 
