@@ -3,13 +3,16 @@
 // the same button in the same run; then lets Vevove idle with its timer
 // ticking, between the lines "idle_begin" and "idle_end", for the caller to
 // read its processor time from the host (Wine's own process times are too
-// coarse for this).
+// coarse for this). With "--background", Vevove starts with "/background"
+// instead and only idles, once its icon is in the notification area.
 //
 //   ResolutionBench PROGRAM CLICKS IDLE-SECONDS
+//   ResolutionBench --background PROGRAM IDLE-SECONDS
 //
-// prints "restore_click_ms MEDIAN", "round_trip_ms MEDIAN", "idle_begin" and
-// "idle_end".
+// prints "restore_click_ms MEDIAN", "round_trip_ms MEDIAN" (not in the
+// background), "idle_begin" and "idle_end".
 #include "LaunchedProgram.h"
+#include "NotificationArea.h"
 
 #include <windows.h>
 
@@ -26,6 +29,7 @@ namespace {
 constexpr char kSettingsPath[] = "C:\\ProgramData\\ScrDef.ini";
 // How long Vevove runs on after "idle_end", for the caller to read its time.
 constexpr DWORD kReadingTimeMs = 2000;
+constexpr DWORD kStartTimeoutMs = 30000;
 
 double Now() {
     LARGE_INTEGER frequency;
@@ -66,38 +70,64 @@ void WriteCurrentResolution() {
     }
 }
 
+// Vevove idles between the two lines, and runs on for the caller to read its
+// time after the second.
+void Idle(DWORD idleSeconds) {
+    std::printf("idle_begin\n");
+    std::fflush(stdout);
+    Sleep(idleSeconds * 1000);
+    std::printf("idle_end\n");
+    std::fflush(stdout);
+    Sleep(kReadingTimeMs);
+}
+
+void MeasureWindowRun(const std::string& path, int clicks, DWORD idleSeconds) {
+    LaunchedProgram program(path);
+    HWND main = program.waitForWindow(kStartTimeoutMs, "Vevove");
+    HWND restore = main ? FindWindowExA(main, nullptr, "Button", "Restore resolution") : nullptr;
+    if (restore == nullptr) {
+        throw std::runtime_error("no \"Restore resolution\" button");
+    }
+    // Sent, not posted: the call returns once the click handler is done.
+    const double click = MedianMilliseconds(clicks, [&] { SendMessageA(restore, BM_CLICK, 0, 0); });
+    const double roundTrip =
+        MedianMilliseconds(clicks, [&] { SendMessageA(restore, WM_GETTEXTLENGTH, 0, 0); });
+    std::printf("restore_click_ms %.3f\n", click);
+    std::printf("round_trip_ms %.3f\n", roundTrip);
+    Idle(idleSeconds);
+    program.close(10000);
+}
+
+// Closing only sends a background run back to the background: it is ended.
+void MeasureBackgroundRun(const std::string& path, DWORD idleSeconds) {
+    LaunchedProgram program(path, "/background");
+    if (!WaitForVevoveIcon(program, kStartTimeoutMs)) {
+        throw std::runtime_error("no icon in the notification area");
+    }
+    Idle(idleSeconds);
+    program.terminate(10000);
+}
+
+DWORD IdleSeconds(const char* text) {
+    return static_cast<DWORD>(std::max(1, std::atoi(text)));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: ResolutionBench PROGRAM CLICKS IDLE-SECONDS\n");
+        std::fprintf(stderr, "usage: ResolutionBench PROGRAM CLICKS IDLE-SECONDS\n"
+                             "       ResolutionBench --background PROGRAM IDLE-SECONDS\n");
         return 2;
     }
-    const int clicks = std::max(1, std::atoi(argv[2]));
-    const DWORD idleSeconds = static_cast<DWORD>(std::max(1, std::atoi(argv[3])));
+    const bool background = std::string(argv[1]) == "--background";
     try {
         WriteCurrentResolution();
-        LaunchedProgram program(argv[1]);
-        HWND main = program.waitForWindow(30000, "Vevove");
-        HWND restore =
-            main ? FindWindowExA(main, nullptr, "Button", "Restore resolution") : nullptr;
-        if (restore == nullptr) {
-            throw std::runtime_error("no \"Restore resolution\" button");
+        if (background) {
+            MeasureBackgroundRun(argv[2], IdleSeconds(argv[3]));
+        } else {
+            MeasureWindowRun(argv[1], std::max(1, std::atoi(argv[2])), IdleSeconds(argv[3]));
         }
-        // Sent, not posted: the call returns once the click handler is done.
-        const double click =
-            MedianMilliseconds(clicks, [&] { SendMessageA(restore, BM_CLICK, 0, 0); });
-        const double roundTrip =
-            MedianMilliseconds(clicks, [&] { SendMessageA(restore, WM_GETTEXTLENGTH, 0, 0); });
-        std::printf("restore_click_ms %.3f\n", click);
-        std::printf("round_trip_ms %.3f\n", roundTrip);
-        std::printf("idle_begin\n");
-        std::fflush(stdout);
-        Sleep(idleSeconds * 1000);
-        std::printf("idle_end\n");
-        std::fflush(stdout);
-        Sleep(kReadingTimeMs);
-        program.close(10000);
         DeleteFileA(kSettingsPath);
     } catch (const std::exception& error) {
         DeleteFileA(kSettingsPath);

@@ -49,10 +49,13 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
 
 } // namespace
 
-LaunchedProgram::LaunchedProgram(const std::string& path) {
+LaunchedProgram::LaunchedProgram(const std::string& path, const std::string& arguments) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + path + "\"";
+    if (!arguments.empty()) {
+        commandLine += " " + arguments;
+    }
     if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &info_)) {
         throw std::runtime_error("cannot start " + path);
@@ -83,8 +86,20 @@ HWND LaunchedProgram::waitForWindow(DWORD timeoutMs, const std::string& title) c
     return nullptr;
 }
 
+HWND LaunchedProgram::findWindow(const std::string& className) const {
+    for (HWND window = FindWindowExA(nullptr, nullptr, className.c_str(), nullptr);
+         window != nullptr; window = FindWindowExA(nullptr, window, className.c_str(), nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == info_.dwProcessId) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 bool LaunchedProgram::close(DWORD timeoutMs) {
-    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0) {
+    if (hasEnded()) {
         return true;
     }
     std::pair<DWORD, std::vector<HWND>> windows{info_.dwProcessId, {}};
@@ -94,5 +109,13 @@ bool LaunchedProgram::close(DWORD timeoutMs) {
             PostMessageA(window, WM_CLOSE, 0, 0);
         }
     }
+    return WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+bool LaunchedProgram::terminate(DWORD timeoutMs) {
+    if (hasEnded()) {
+        return true;
+    }
+    TerminateProcess(info_.hProcess, 1);
     return WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
