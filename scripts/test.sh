@@ -126,6 +126,18 @@ for entry in json.load(open("build/mingw64/compile_commands.json")):
     fi
 }
 
+# Both builds import only DLLs that Windows never takes from the program's
+# folder (scripts/check-imports.sh).
+run_import_check() {
+    echo "== Imports"
+    if bash scripts/check-imports.sh build/mingw32 build/mingw64; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        fail "imports"
+    fi
+}
+
 # The generated pictures: the program icon's seven images and the glyphs.
 run_picture_check() {
     echo "== Pictures"
@@ -177,6 +189,7 @@ else
     run_native_tests
     build mingw32 || fail "32-bit Windows build"
     if build mingw64; then
+        run_import_check
         run_tidy
         run_e2e_tests
         take_screenshots build/mingw64/bin

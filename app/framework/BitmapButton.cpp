@@ -2,8 +2,8 @@
 
 #include "GdiOwners.h"
 #include "ReadableColours.h"
+#include "VisualStyles.h"
 
-#include <uxtheme.h>
 #include <vssym32.h>
 
 namespace vevove {
@@ -63,18 +63,22 @@ Glyph BackgroundOf(HDC dc, Point at, int width, int height) {
 // button is drawn in the classic look.
 class ButtonTheme {
   public:
-    explicit ButtonTheme(HWND button) : theme_(OpenThemeData(button, L"Button")) {}
+    explicit ButtonTheme(HWND button)
+        : styles_(LoadedVisualStyles()),
+          theme_(styles_ != nullptr ? styles_->openThemeData(button, L"Button") : nullptr) {}
     ~ButtonTheme() {
         if (theme_ != nullptr) {
-            CloseThemeData(theme_);
+            styles_->closeThemeData(theme_);
         }
     }
     ButtonTheme(const ButtonTheme&) = delete;
     ButtonTheme& operator=(const ButtonTheme&) = delete;
 
     HTHEME get() const { return theme_; }
+    const VisualStyles& styles() const { return *styles_; }
 
   private:
+    const VisualStyles* styles_;
     HTHEME theme_;
 };
 
@@ -129,13 +133,14 @@ void BitmapButton::Draw(const DRAWITEMSTRUCT& item, bool isDefault) const {
     const ButtonTheme theme(button_);
     if (theme.get() != nullptr) {
         const int state = ThemeState(pressed, emphasised, disabled);
-        if (IsThemeBackgroundPartiallyTransparent(theme.get(), BP_PUSHBUTTON, state)) {
+        const VisualStyles& styles = theme.styles();
+        if (styles.isBackgroundPartiallyTransparent(theme.get(), BP_PUSHBUTTON, state)) {
             RECT area = item.rcItem;
-            DrawThemeParentBackground(button_, dc, &area);
+            styles.drawParentBackground(button_, dc, &area);
         }
-        DrawThemeBackground(theme.get(), dc, BP_PUSHBUTTON, state, &item.rcItem, nullptr);
+        styles.drawBackground(theme.get(), dc, BP_PUSHBUTTON, state, &item.rcItem, nullptr);
         COLORREF colour = 0;
-        if (SUCCEEDED(GetThemeColor(theme.get(), BP_PUSHBUTTON, state, TMT_TEXTCOLOR, &colour))) {
+        if (SUCCEEDED(styles.getColor(theme.get(), BP_PUSHBUTTON, state, TMT_TEXTCOLOR, &colour))) {
             styleTextColour = colour;
         }
     } else {

@@ -1,5 +1,6 @@
 #include "OneWindowProgram.h"
 
+#include "StartDecision.h"
 #include "WindowClasses.h"
 
 namespace vevove {
@@ -31,6 +32,17 @@ HWND RunningWindowProgram() {
     return found;
 }
 
+// A claim that this start may not open is held by a Vevove of a higher
+// integrity level (one run as administrator).
+StartFindings::Claim ClaimOutcome(const OwnedHandle& claim, DWORD error) {
+    if (claim.valid()) {
+        return error == ERROR_ALREADY_EXISTS ? StartFindings::Claim::Held
+                                             : StartFindings::Claim::Made;
+    }
+    return error == ERROR_ACCESS_DENIED ? StartFindings::Claim::Refused
+                                        : StartFindings::Claim::Failed;
+}
+
 // This start came from the user, so it may pass the right to take the
 // foreground on to the window that it asks to come forward.
 bool AskToComeToFront(HWND window) {
@@ -49,25 +61,36 @@ WindowProgramStart ClaimOrHandOver() {
     WindowProgramStart start;
     for (;;) {
         OwnedHandle claim(CreateMutexA(nullptr, FALSE, kClaimName));
-        if (claim.valid() && GetLastError() != ERROR_ALREADY_EXISTS) {
+        StartFindings findings;
+        findings.claim = ClaimOutcome(claim, GetLastError());
+        if (findings.claim != StartFindings::Claim::Made) {
+            HWND running = RunningWindowProgram();
+            findings.windowFound = running != nullptr;
+            findings.answered = findings.windowFound && AskToComeToFront(running);
+        }
+        findings.timeUp = GetTickCount64() >= deadline;
+        switch (DecideStart(findings)) {
+        case StartDecision::Claim:
             start.outcome = WindowProgramStart::Outcome::Claimed;
             start.claim = std::move(claim);
             return start;
-        }
-        if (HWND running = RunningWindowProgram();
-            running != nullptr && AskToComeToFront(running)) {
+        case StartDecision::HandOver:
             start.outcome = WindowProgramStart::Outcome::HandedOver;
             return start;
-        }
-        if (GetTickCount64() >= deadline) {
+        case StartDecision::NoAnswer:
             return start;
+        case StartDecision::LookAgain:
+            Sleep(kLookAgainAfter);
+            break;
         }
-        Sleep(kLookAgainAfter);
     }
 }
 
+// The request to come to the front also comes from starts of a lower
+// integrity level than this program's (this one run as administrator).
 void MarkAsWindowProgram(HWND applicationWindow) {
     SetPropA(applicationWindow, kWindowProgramMark, applicationWindow);
+    ChangeWindowMessageFilterEx(applicationWindow, BringToFrontMessage(), MSGFLT_ALLOW, nullptr);
 }
 
 void UnmarkWindowProgram(HWND applicationWindow) {

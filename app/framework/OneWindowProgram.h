@@ -21,7 +21,8 @@ struct WindowProgramStart {
 
 // Claims the session's window program, or brings the running one's main
 // window to the front. A start while the first is still building its windows
-// waits for them a few seconds; one that finds the first gone claims.
+// waits for them a few seconds; one that finds the first gone claims; one
+// refused the claim (the running one is an administrator's) hands over.
 WindowProgramStart ClaimOrHandOver();
 
 // Marks the application window as the one later starts hand over to; the

@@ -106,6 +106,9 @@ int RunProgram(const WindowStart& windowStart, int showCommand) {
 } // namespace vevove
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    // Whatever the program or the system loads from here on comes from the
+    // system folder, never from the program's folder or the current one.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     vevove::WindowStart windowStart;
     if (const std::optional<int> exitCode = vevove::RunCommandLineIfGiven(windowStart)) {
         return *exitCode;

@@ -124,7 +124,7 @@ MenuFacts MainWindow::ReadMenuFacts() {
     std::vector<std::string> times = SavedTimes(registry_, setup);
     facts.earlierTimes.assign(times.begin() + (times.empty() ? 0 : 1), times.end());
     facts.undoable = !BeforeLastRestore(registry_, setup).empty();
-    facts.startsWithWindows = StartsWithWindows(registry_);
+    facts.startsWithWindows = StartsWithWindows(registry_, ProgramPath());
     facts.restoresAutomatically = RestoresIconsAutomatically(registry_);
     earlierTimes_ = facts.earlierTimes;
     return facts;
@@ -216,7 +216,8 @@ bool MainWindow::RunSystemMenuItem(UINT item) {
 void MainWindow::ToggleOption(UINT item) {
     UserRegistry& registry = registry_;
     if (item == IDM_START_WITH_WINDOWS) {
-        SetStartsWithWindows(registry, !StartsWithWindows(registry), ProgramPath());
+        const std::u16string program = ProgramPath();
+        SetStartsWithWindows(registry, !StartsWithWindows(registry, program), program);
     } else {
         SetRestoresIconsAutomatically(registry, !RestoresIconsAutomatically(registry));
     }

@@ -2,7 +2,6 @@
 
 #include "resource.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -74,11 +73,9 @@ NOTIFYICONDATAW NotificationIcon::Data(UINT flags) const {
 // The small icon at the scaling in force: the size the notification area
 // draws.
 bool NotificationIcon::Add() {
-    HICON icon = nullptr;
-    if (SUCCEEDED(LoadIconMetric(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VEVOVE), LIM_SMALL,
-                                 &icon))) {
-        icon_.reset(icon);
-    }
+    icon_.reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VEVOVE), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
     NOTIFYICONDATAW data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP);
     if (!Shell_NotifyIconW(NIM_ADD, &data)) {
         return false;

@@ -14,10 +14,16 @@ constexpr char16_t kRunValueName[] = u"Vevove";
 // The value's text: the program's full path in quotes, then "/background".
 std::u16string StartCommand(const std::u16string& programPath);
 
-// On while the Run value is there, whatever it holds.
-bool StartsWithWindows(UserRegistry& registry);
-// Writes the value for this program, or removes it; throws the system error
-// when the registry refuses.
+// The program that a Run value's text starts: the path in quotes at its
+// start, or up to its first blank.
+std::u16string StartedProgram(const std::u16string& command);
+
+// On while the Run value starts this program: the same full path, compared
+// as Windows compares paths, without regard to case. A value that names a
+// program moved or deleted since, or another one, is off.
+bool StartsWithWindows(UserRegistry& registry, const std::u16string& programPath);
+// Writes the value for this program, or removes whatever value is there;
+// throws the system error when the registry refuses.
 void SetStartsWithWindows(UserRegistry& registry, bool on, const std::u16string& programPath);
 
 } // namespace vevove

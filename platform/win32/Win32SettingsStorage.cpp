@@ -1,5 +1,6 @@
 #include "Win32Platform.h"
 
+#include "FileReplacement.h"
 #include "OwnedHandle.h"
 #include "ScopeGuard.h"
 #include "SystemFailureText.h"
@@ -18,8 +19,7 @@ namespace {
 constexpr DWORD kReadChunk = 64 * 1024;
 constexpr const char* kTemporaryPrefix = "Scr";
 // Another program (a virus scanner, a backup) may hold the file open for a
-// moment: the replacement is tried again this often, this long apart.
-constexpr int kReplaceTries = 10;
+// moment: the replacement is tried again this long apart.
 constexpr DWORD kReplacePause = 50;
 
 // An item list belongs to the shell's allocator, which frees it only when it
@@ -140,46 +140,53 @@ std::string FreeNameIn(const std::string& folder) {
     return name;
 }
 
-bool IsMomentary(DWORD error) {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
-           error == ERROR_UNABLE_TO_REMOVE_REPLACED || error == ERROR_ACCESS_DENIED;
+// A path of the ANSI code page, as the settings' paths come, for the wide
+// functions.
+std::wstring Wide(const std::string& path) {
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
+    return wide;
 }
 
-// The new content takes the place of an existing file so that the file keeps
-// its identity: its permissions, owner, attributes, alternate streams and
-// hard links stay, as ReplaceFile keeps them. The old file goes under the
-// backup's name meanwhile, so that whatever fails, the old content or the new
-// one stands whole under the file's name:
-// - ERROR_UNABLE_TO_REMOVE_REPLACED and the other failures: nothing moved;
-//   tried again while another program may be holding the file;
-// - ERROR_UNABLE_TO_MOVE_REPLACEMENT: the old file is back under its name;
-// - ERROR_UNABLE_TO_MOVE_REPLACEMENT_2: the old file stands under the
-//   backup's name and the new one under its own, with the old one's
-//   attributes and streams already: the new one takes the file's name, or else
-//   the old one goes back.
-std::optional<SystemFailure> ReplaceExisting(const std::string& path, const char* replacement,
-                                             const std::string& backup) {
-    for (int attempt = 1;; ++attempt) {
-        if (ReplaceFileA(path.c_str(), replacement, backup.c_str(), 0, nullptr, nullptr)) {
-            DeleteFileA(backup.c_str());
-            return std::nullopt;
-        }
-        const DWORD error = GetLastError();
-        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-            if (MoveFileExA(replacement, path.c_str(), MOVEFILE_WRITE_THROUGH)) {
-                DeleteFileA(backup.c_str());
-                return std::nullopt;
-            }
-            const SystemFailure failure = LastSystemFailure();
-            MoveFileExA(backup.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
-            return failure;
-        }
-        if (!IsMomentary(error) || attempt == kReplaceTries) {
-            return SystemFailureFor(error);
-        }
-        Sleep(kReplacePause);
-    }
+std::optional<SystemFailure> FailedUnless(BOOL done) {
+    return done ? std::nullopt : std::optional(LastSystemFailure());
 }
+
+// The replacement's steps in the file system's own calls. Readers may hold
+// the target meanwhile: each open shares what a reader needs.
+class Win32FileSteps final : public FileSteps {
+  public:
+    std::optional<SystemFailure> Replace(const std::string& target, const std::string& replacement,
+                                         const std::string& backup) override {
+        return FailedUnless(ReplaceFileW(Wide(target).c_str(), Wide(replacement).c_str(),
+                                         Wide(backup).c_str(), 0, nullptr, nullptr));
+    }
+    std::optional<SystemFailure> Move(const std::string& from, const std::string& to) override {
+        return FailedUnless(
+            MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_WRITE_THROUGH));
+    }
+    std::optional<SystemFailure> Write(const std::string& path, const std::string& bytes) override {
+        const OwnedHandle file(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                           nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid()) {
+            return LastSystemFailure();
+        }
+        DWORD written = 0;
+        if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                       nullptr) ||
+            !SetEndOfFile(file.get()) || !FlushFileBuffers(file.get())) {
+            return LastSystemFailure();
+        }
+        return written == bytes.size() ? std::nullopt : std::optional(SystemFailure{});
+    }
+    std::optional<SystemFailure> Read(const std::string& path, std::string& bytes) override {
+        return Win32SettingsStorage().ReadAll(path, bytes);
+    }
+    void Delete(const std::string& path) override { DeleteFileW(Wide(path).c_str()); }
+    void Pause() override { Sleep(kReplacePause); }
+};
 
 // A file that was not there before gets the new content by a rename.
 std::optional<SystemFailure> PutInPlace(const std::string& path, const char* replacement) {
@@ -250,14 +257,11 @@ std::optional<SystemFailure> Win32SettingsStorage::ReadAll(const std::string& pa
     }
 }
 
-// The target is opened first, for writing and without sharing, as it was
-// when it was truncated in place, so that a folder of its name, a file held
-// open elsewhere or a missing folder fail with the codes they always had; but
-// nothing of it is truncated. The new content goes to a temporary file in the
-// same folder, reaches the disk, and only then takes the target's place:
-// replacing a file that was there (which keeps its permissions), renamed to
-// a new one. Either leaves the old file or the new one whole. A failure
-// removes the temporary file, and the empty target where there was none. A
+// The target is looked at first, without creating or opening it, so that no
+// reader ever finds it empty. The new content goes to a temporary file in the
+// same folder, reaches the disk, and only then takes the target's place: an
+// existing file as ReplaceExistingFile puts it there (keeping its
+// permissions, and never losing a content), a new one by a rename. A
 // temporary file that cannot be made, or cannot take the target's place, is
 // reported as the target that cannot be created.
 std::optional<FileWriteFailure> Win32SettingsStorage::WriteAll(const std::string& path,
@@ -280,9 +284,17 @@ std::optional<FileWriteFailure> Win32SettingsStorage::WriteAll(const std::string
     if (existed && backup.empty()) {
         return CreateFailure(LastSystemFailure(), path);
     }
-    if (const std::optional<SystemFailure> failure =
-            existed ? ReplaceExisting(path, temporaryPath, backup)
-                    : PutInPlace(path, temporaryPath)) {
+    if (existed) {
+        // The replacement looks after the temporary file from here on.
+        removeTemporary.Dismiss();
+        Win32FileSteps steps;
+        if (const std::optional<SystemFailure> failure =
+                ReplaceExistingFile(steps, path, temporaryPath, backup, bytes)) {
+            return CreateFailure(*failure, path);
+        }
+        return std::nullopt;
+    }
+    if (const std::optional<SystemFailure> failure = PutInPlace(path, temporaryPath)) {
         return CreateFailure(*failure, path);
     }
     removeTemporary.Dismiss();

@@ -178,12 +178,21 @@ TEST_F(OptionsTest, TheMenuWritesTheRunValueAndMarksEachOptionWhileItIsOn) {
     CloseMenu(mainWindow_);
     EXPECT_LT(three, two);
 
-    HKEY run = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                              &run, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(run, "Vevove", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2);
-    RegCloseKey(run);
+    // Another program's value (one written by a Vevove since moved) shows no
+    // mark, and choosing the item points it at this one; this one's, written
+    // by an earlier version in other capitals, shows the mark.
+    const auto writeRunValue = [](const std::string& text) {
+        RegSetKeyValueA(HKEY_CURRENT_USER, kRunKey, "Vevove", REG_SZ, text.c_str(),
+                        static_cast<DWORD>(text.size() + 1));
+    };
+    writeRunValue("\"C:\\Old\\Vevove.exe\" /minimized");
+    EXPECT_EQ(CheckMarkPixels(OpenSystemMenu(mainWindow_)), three);
+    CloseMenu(mainWindow_);
+    ChooseFromSystemMenu(mainWindow_, kStartWithWindows);
+    EXPECT_TRUE(WaitUntil([&] { return StringValue(kRunKey, "Vevove") == expected; }));
+    std::string folder = FolderOfThisProgram();
+    CharUpperBuffA(folder.data(), static_cast<DWORD>(folder.size()));
+    writeRunValue("\"" + folder + "vevove.exe\" /minimized");
     EXPECT_GT(CheckMarkPixels(OpenSystemMenu(mainWindow_)), three);
     CloseMenu(mainWindow_);
 }

@@ -7,6 +7,7 @@
 #include "harness/Input.h"
 #include "harness/MainWindowControls.h"
 #include "harness/NotificationArea.h"
+#include "harness/ProgramFolder.h"
 #include "harness/ProgramWindows.h"
 #include "harness/Screen.h"
 #include "harness/SettingsFile.h"
@@ -20,6 +21,8 @@
 #include <shellapi.h>
 
 #include <optional>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace e2e {
@@ -28,6 +31,72 @@ namespace {
 // The items of the icon's menu, counted from its top, separators left out.
 constexpr int kMenuOpen = 8;
 constexpr int kMenuQuit = 9;
+
+constexpr const char* kPlantingPrograms[] = {"Vevove.exe", "ThemedProgram.exe"};
+
+std::string OverridesKey(const char* program) {
+    return std::string("Software\\Wine\\AppDefaults\\") + program + "\\DllOverrides";
+}
+
+// The planted UxTheme.dll in the folder of Vevove's copies, beside a program
+// that imports UxTheme the usual way, with Wine told to prefer a UxTheme of
+// the program's folder for both, as Windows itself would take one found
+// there; all gone afterwards.
+class PlantedUxTheme {
+  public:
+    PlantedUxTheme() {
+        Copy("PlantedUxTheme.dll", "uxtheme.dll");
+        Copy("ThemedProgram.exe", "ThemedProgram.exe");
+        for (const char* program : kPlantingPrograms) {
+            RegSetKeyValueA(HKEY_CURRENT_USER, OverridesKey(program).c_str(), "uxtheme", REG_SZ,
+                            "native,builtin", sizeof "native,builtin");
+        }
+        ForgetMark();
+    }
+    ~PlantedUxTheme() {
+        for (const char* program : kPlantingPrograms) {
+            RegDeleteKeyValueA(HKEY_CURRENT_USER, OverridesKey(program).c_str(), "uxtheme");
+        }
+        for (const char* file : {"uxtheme.dll", "ThemedProgram.exe", "uxtheme.loaded"}) {
+            DeleteFileA((folder_ + file).c_str());
+        }
+    }
+    PlantedUxTheme(const PlantedUxTheme&) = delete;
+    PlantedUxTheme& operator=(const PlantedUxTheme&) = delete;
+
+    bool loaded() const { return GetFileAttributesA(mark_.c_str()) != INVALID_FILE_ATTRIBUTES; }
+    void ForgetMark() const { DeleteFileA(mark_.c_str()); }
+
+    // Runs the program that imports UxTheme, from the same folder; its exit code.
+    DWORD RunThemedProgram() const {
+        const std::string path = folder_ + "ThemedProgram.exe";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        std::string commandLine = "\"" + path + "\"";
+        if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            folder_.c_str(), &startup, &info)) {
+            throw std::runtime_error("cannot start " + path);
+        }
+        WaitForSingleObject(info.hProcess, 15000);
+        DWORD exitCode = STILL_ACTIVE;
+        GetExitCodeProcess(info.hProcess, &exitCode);
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+        return exitCode;
+    }
+
+  private:
+    void Copy(const char* built, const char* planted) const {
+        const std::string from = FolderOfThisProgram() + built;
+        if (!CopyFileA(from.c_str(), (folder_ + planted).c_str(), FALSE)) {
+            throw std::runtime_error("cannot copy " + from);
+        }
+    }
+
+    std::string folder_ = CopyFolder();
+    std::string mark_ = folder_ + "uxtheme.loaded";
+};
 
 class StartTest : public VevoveTest {
   protected:
@@ -155,6 +224,22 @@ TEST_F(StartTest, TheIconComesWithTheStartAndTheShellAndGoesAtTheEnd) {
     Click(controls_.quit);
     EXPECT_EQ(vevove().waitForExit(), std::optional<DWORD>(0));
     EXPECT_TRUE(WaitUntil([] { return !NotificationIconShown(); }));
+}
+
+// A portable Vevove run from a folder where a UxTheme.dll was planted (the
+// Downloads folder) runs and draws its buttons without loading it, while a
+// program that imports UxTheme the usual way loads it from there.
+TEST_F(StartTest, AUxThemePlantedBesideTheProgramIsNotLoaded) {
+    const PlantedUxTheme planted;
+    EXPECT_EQ(planted.RunThemedProgram(), 0u);
+    ASSERT_TRUE(planted.loaded()) << "the planted library was not loaded where it should be";
+    planted.ForgetMark();
+
+    Start({SW_SHOWNORMAL, "Vevove.exe", ""});
+    RedrawWindow(mainWindow_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Click(controls_.quit);
+    EXPECT_EQ(vevove().waitForExit(), std::optional<DWORD>(0));
+    EXPECT_FALSE(planted.loaded());
 }
 
 } // namespace

@@ -23,8 +23,8 @@ void InjectedFailures::FailNext(const std::string& operation, std::uint32_t code
     injections_[operation] = Injection{code, skipped, false, false};
 }
 
-void InjectedFailures::FailAlways(const std::string& operation, std::uint32_t code) {
-    injections_[operation] = Injection{code, 0, true, false};
+void InjectedFailures::FailAlways(const std::string& operation, std::uint32_t code, int skipped) {
+    injections_[operation] = Injection{code, skipped, true, false};
 }
 
 void InjectedFailures::Clear() {

@@ -27,8 +27,9 @@ class InjectedFailures {
     // The next call of `operation` fails with `code`, or the one after
     // `skipped` more calls have succeeded.
     void FailNext(const std::string& operation, std::uint32_t code, int skipped = 0);
-    // Every call of `operation` fails with `code` until Clear().
-    void FailAlways(const std::string& operation, std::uint32_t code);
+    // Every call of `operation` fails with `code` until Clear(), after
+    // `skipped` calls have succeeded.
+    void FailAlways(const std::string& operation, std::uint32_t code, int skipped = 0);
     void Clear();
 
     // Asked by a fake at each call of `operation`: the failure to report, if

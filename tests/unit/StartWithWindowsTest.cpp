@@ -31,10 +31,10 @@ std::u16string WrittenText(const RegistryValue& value) {
 TEST(StartWithWindowsTest, TheRunValueComesAndGoesBesideTheOthers) {
     FakeUserRegistry registry;
     registry.keys[kRunKey] = {{u"Other", kRegSz, {'x', 0, 0, 0}}};
-    EXPECT_FALSE(StartsWithWindows(registry));
+    EXPECT_FALSE(StartsWithWindows(registry, kProgram));
 
     SetStartsWithWindows(registry, true, kProgram);
-    EXPECT_TRUE(StartsWithWindows(registry));
+    EXPECT_TRUE(StartsWithWindows(registry, kProgram));
     ASSERT_EQ(registry.keys[kRunKey].size(), 2u);
     const RegistryValue& value = registry.keys[kRunKey][1];
     EXPECT_EQ(value.name, u"Vevove");
@@ -43,21 +43,62 @@ TEST(StartWithWindowsTest, TheRunValueComesAndGoesBesideTheOthers) {
               u"\"C:\\Program Files\\Vevove \u00C4\u4E2D\\Vevove.exe\" /background");
 
     SetStartsWithWindows(registry, false, kProgram);
-    EXPECT_FALSE(StartsWithWindows(registry));
+    EXPECT_FALSE(StartsWithWindows(registry, kProgram));
     ASSERT_EQ(registry.keys[kRunKey].size(), 1u);
     EXPECT_EQ(registry.keys[kRunKey][0].name, u"Other");
     EXPECT_TRUE(registry.openKeys.empty());
 
-    // Written by hand under another spelling, it still counts, and goes.
+    // Whatever it names, under another spelling, it goes.
     registry.keys[kRunKey].push_back({u"VEVOVE", kRegSz, {'x', 0, 0, 0}});
-    EXPECT_TRUE(StartsWithWindows(registry));
     SetStartsWithWindows(registry, false, kProgram);
-    EXPECT_FALSE(StartsWithWindows(registry));
+    ASSERT_EQ(registry.keys[kRunKey].size(), 1u);
 
     // Without the Run key, off is off already.
     registry.keys.clear();
     SetStartsWithWindows(registry, false, kProgram);
     EXPECT_TRUE(registry.keys.empty());
+}
+
+// Checked only while the value starts this very program; chosen then, it
+// points the value at this program.
+TEST(StartWithWindowsTest, OnlyAValueThatStartsThisProgramCounts) {
+    struct Case {
+        const char* name;
+        RegistryValue value;
+        bool on;
+    };
+    const Case cases[] = {
+        {"this program", TextValue(u"Vevove", StartCommand(kProgram)), true},
+        {"written by an earlier version, in other capitals",
+         TextValue(u"VEVOVE", u"\"c:\\PROGRAM FILES\\vevove \u00E4\u4E2D\\vevove.EXE\" /minimized"),
+         true},
+        {"expandable text",
+         {u"Vevove", kRegExpandSz, TextValue(u"", StartCommand(kProgram)).data},
+         true},
+        {"a program moved since", TextValue(u"Vevove", u"\"D:\\Old\\Vevove.exe\" /minimized"),
+         false},
+        {"another path without quotes", TextValue(u"Vevove", u"C:\\Tools\\Vevove.exe /minimized"),
+         false},
+        {"a path that only begins as this one's",
+         TextValue(u"Vevove", u"\"C:\\Program Files\\Vevove \u00C4\u4E2D\\Vevove.exe.old\""),
+         false},
+        {"no text", {u"Vevove", kRegDword, {1, 0, 0, 0}}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeUserRegistry registry;
+        registry.keys[kRunKey] = {c.value};
+        EXPECT_EQ(StartsWithWindows(registry, kProgram), c.on);
+        if (!c.on) {
+            SetStartsWithWindows(registry, true, kProgram);
+            EXPECT_TRUE(StartsWithWindows(registry, kProgram));
+            EXPECT_EQ(registry.keys[kRunKey].size(), 1u);
+        }
+    }
+    EXPECT_EQ(StartedProgram(u"  \"C:\\A B\\V.exe\" /background"), u"C:\\A B\\V.exe");
+    EXPECT_EQ(StartedProgram(u"C:\\Tools\\V.exe /minimized"), u"C:\\Tools\\V.exe");
+    EXPECT_EQ(StartedProgram(u"\"C:\\Unclosed"), u"C:\\Unclosed");
+    EXPECT_EQ(StartedProgram(u""), u"");
 }
 
 TEST(StartWithWindowsTest, ARefusingRegistryGivesTheSystemErrorAndChangesNothing) {
@@ -74,7 +115,7 @@ TEST(StartWithWindowsTest, ARefusingRegistryGivesTheSystemErrorAndChangesNothing
             ErrorThrownBy([&] { SetStartsWithWindows(registry, !wasOn, kProgram); });
         EXPECT_EQ(error.kind(), ErrorKind::System);
         EXPECT_TRUE(registry.failures.Fired(operation));
-        EXPECT_EQ(StartsWithWindows(registry), wasOn);
+        EXPECT_EQ(StartsWithWindows(registry, kProgram), wasOn);
         EXPECT_TRUE(registry.openKeys.empty());
     }
 }

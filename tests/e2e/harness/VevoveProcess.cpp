@@ -6,16 +6,20 @@
 
 namespace e2e {
 
+std::string CopyFolder() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "vevove-e2e-copy\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
 namespace {
 
 // A copy in a folder of its own: file names are not case-sensitive, so a copy
 // named VEVOVE.EXE beside Vevove.exe would be Vevove.exe itself.
 std::string CopyUnderName(const std::string& original, const std::string& fileName) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "vevove-e2e-copy\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string copy = folder + fileName;
+    const std::string copy = CopyFolder() + fileName;
     if (!CopyFileA(original.c_str(), copy.c_str(), FALSE)) {
         throw std::runtime_error("cannot copy " + original + " to " + copy);
     }

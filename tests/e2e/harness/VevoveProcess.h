@@ -42,4 +42,7 @@ class VevoveProcess {
     PROCESS_INFORMATION info_{};
 };
 
+// The folder of the copies, made where it is missing; ends in a backslash.
+std::string CopyFolder();
+
 } // namespace e2e
