@@ -41,7 +41,7 @@ void WriteCharacters(HANDLE handle, const std::string& text) {
     if (text.empty()) {
         return;
     }
-    const std::wstring characters = WideFromCodePage(CP_ACP, text);
+    const WideText characters = WideFromCodePage(CP_ACP, text);
     const wchar_t* next = characters.data();
     DWORD left = static_cast<DWORD>(characters.size());
     DWORD written = 0;

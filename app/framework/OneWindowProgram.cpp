@@ -97,9 +97,9 @@ void UnmarkWindowProgram(HWND applicationWindow) {
     RemovePropA(applicationWindow, kWindowProgramMark);
 }
 
+// The system gives the same number for the same name, every time.
 UINT BringToFrontMessage() {
-    static const UINT message = RegisterWindowMessageA("Vevove.BringToFront");
-    return message;
+    return RegisterWindowMessageA("Vevove.BringToFront");
 }
 
 } // namespace vevove

@@ -30,8 +30,14 @@ std::optional<VisualStyles> Load() {
 
 } // namespace
 
+// Buttons are drawn on the window thread alone.
 const VisualStyles* LoadedVisualStyles() {
-    static const std::optional<VisualStyles> styles = Load();
+    static bool loaded = false;
+    static std::optional<VisualStyles> styles;
+    if (!loaded) {
+        styles = Load();
+        loaded = true;
+    }
     return styles ? &*styles : nullptr;
 }
 

@@ -8,6 +8,7 @@
 #include "SavedLayouts.h"
 #include "StartWithWindows.h"
 #include "Trace.h"
+#include "WideText.h"
 #include "WindowClasses.h"
 #include "resource.h"
 
@@ -47,14 +48,16 @@ const ControlLayout kControls[] = {
 constexpr FormPlacement kStoredPlacement = {650, 132, 285, 330};
 constexpr UINT kCheckInterval = 5000;
 constexpr int kIconCommandButtons[] = {IDC_SAVE_RESOLUTION, IDC_SAVE_ICONS, IDC_RESTORE_ICONS};
-// What the icon in the notification area sends about itself.
+// What the icon in the notification area sends about itself, and the
+// window's reminder to add it.
 constexpr UINT kNotificationIconEvent = WM_APP + 2;
+constexpr UINT kAddNotificationIcon = WM_APP + 3;
 // Stored in the Windows-1252 code page.
 constexpr const char* kTimerRefusedText = "Nicht gen\xFCgend Timer verf\xFCgbar";
 
 // The full path of the running program, however long.
 std::u16string ProgramPath() {
-    std::wstring path(32768, L'\0');
+    WideText path(32768, L'\0');
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     return std::u16string(path.begin(), path.begin() + length);
 }
@@ -95,8 +98,8 @@ MainWindow::MainWindow(Application& application, SettingsStorage& storage, Displ
     // built anew. It also reaches a Vevove run as administrator.
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     ChangeWindowMessageFilterEx(handle(), taskbarCreated_, MSGFLT_ALLOW, nullptr);
-    notificationIcon_ = std::make_unique<NotificationIcon>(handle(), kNotificationIconEvent, u"");
-    ShowNotificationTip();
+    // Added once the window shows: the shell's answer need not hold it up.
+    PostMessageW(handle(), kAddNotificationIcon, 0, 0);
     if (SetTimer(handle(), IDT_CHECK_TIMER, kCheckInterval, nullptr) == 0) {
         throw Error(ErrorKind::Timer, kTimerRefusedText);
     }
@@ -188,9 +191,15 @@ void MainWindow::RunNotificationMenuItem(unsigned item) {
     }
 }
 
-void MainWindow::ShowNotificationTip() {
+std::u16string MainWindow::NotificationTipNow() {
     const bool saved = !SavedTimes(registry_, setup_).empty();
-    notificationIcon_->SetTip(NotificationTip(setup_, saved, NotificationIcon::kTipCapacity));
+    return NotificationTip(setup_, saved, NotificationIcon::kTipCapacity);
+}
+
+void MainWindow::ShowNotificationTip() {
+    if (notificationIcon_) {
+        notificationIcon_->SetTip(NotificationTipNow());
+    }
 }
 
 // The system menu's own items: true when it was one.
@@ -402,11 +411,17 @@ void MainWindow::OnCommand(int controlId, int code, HWND) {
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == taskbarCreated_) {
-        notificationIcon_->AddAgain();
+        if (notificationIcon_) {
+            notificationIcon_->AddAgain();
+        }
         OnDesktopRebuilt();
         return 0;
     }
     switch (message) {
+    case kAddNotificationIcon:
+        notificationIcon_ = std::make_unique<NotificationIcon>(handle(), kNotificationIconEvent,
+                                                               NotificationTipNow());
+        return 0;
     case kNotificationIconEvent:
         OnNotificationIcon(LOWORD(lParam), wParam);
         return 0;

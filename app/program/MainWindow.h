@@ -44,6 +44,7 @@ class MainWindow final : public Form, private ResolutionBoxes {
     bool RunSystemMenuItem(UINT item);
     void OnNotificationIcon(UINT event, WPARAM point);
     void RunNotificationMenuItem(unsigned item);
+    std::u16string NotificationTipNow();
     void ShowNotificationTip();
     void OnDisplayChanged();
     void OnDesktopRebuilt();

@@ -1,5 +1,6 @@
 #include "NotificationIcon.h"
 
+#include "WideText.h"
 #include "resource.h"
 
 #include <shellapi.h>
@@ -15,14 +16,14 @@ struct DestroyMenuOf {
 };
 using OwnedMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, DestroyMenuOf>;
 
-std::wstring Wide(const std::string& ascii) {
+WideText Wide(const std::string& ascii) {
     return {ascii.begin(), ascii.end()};
 }
 
 // A submenu appended to its parent is destroyed with it.
 void AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries) {
     for (const MenuEntry& entry : entries) {
-        const std::wstring text = Wide(entry.text);
+        const WideText text = Wide(entry.text);
         UINT flags =
             (entry.enabled ? MF_ENABLED : MF_GRAYED) | (entry.checked ? MF_CHECKED : MF_UNCHECKED);
         switch (entry.kind) {

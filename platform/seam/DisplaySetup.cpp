@@ -1,8 +1,9 @@
 #include "DisplaySetup.h"
 
+#include "Format.h"
+
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <tuple>
 
 namespace vevove {
@@ -42,9 +43,8 @@ std::string SetupName(std::vector<Monitor> monitors) {
     if (name.size() <= kLongestSetupName) {
         return name;
     }
-    char hash[16] = {};
-    std::snprintf(hash, sizeof hash, " #%08X", static_cast<unsigned>(HashOf(name)));
-    return name.substr(0, kLongestSetupName - std::string(hash).size()) + hash;
+    const std::string hash = Format(" #%08X", static_cast<unsigned>(HashOf(name)));
+    return name.substr(0, kLongestSetupName - hash.size()) + hash;
 }
 
 } // namespace vevove

@@ -2,14 +2,16 @@
 // of a code page (CP_ACP, CP_UTF8).
 #pragma once
 
+#include "WideText.h"
+
 #include <windows.h>
 
 #include <string>
 
 namespace vevove {
 
-std::wstring WideFromCodePage(UINT codePage, const std::string& text);
+WideText WideFromCodePage(UINT codePage, const std::string& text);
 
-std::string CodePageFromWide(UINT codePage, const std::wstring& text);
+std::string CodePageFromWide(UINT codePage, const WideText& text);
 
 } // namespace vevove

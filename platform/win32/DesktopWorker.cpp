@@ -9,10 +9,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <deque>
-#include <mutex>
+#include <utility>
 
 namespace vevove {
 
@@ -32,11 +30,44 @@ struct QueuedJob {
     bool givenUp = false;
 };
 
+// The system's own lock and condition: the C++ library's would bring a
+// threads library and its errors into the program.
+class Lock {
+  public:
+    SRWLOCK* get() { return &lock_; }
+
+  private:
+    SRWLOCK lock_ = SRWLOCK_INIT;
+};
+
+class Held {
+  public:
+    explicit Held(Lock& lock) : lock_(lock.get()) { AcquireSRWLockExclusive(lock_); }
+    ~Held() { AcquireReleased(); }
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+
+    // Waits, the lock let go meanwhile, until woken or the time is up.
+    void WaitFor(CONDITION_VARIABLE& condition, DWORD milliseconds) {
+        SleepConditionVariableSRW(&condition, lock_, milliseconds, 0);
+    }
+    void Release() { AcquireReleased(); }
+
+  private:
+    void AcquireReleased() {
+        if (lock_ != nullptr) {
+            ReleaseSRWLockExclusive(std::exchange(lock_, nullptr));
+        }
+    }
+
+    SRWLOCK* lock_;
+};
+
 } // namespace
 
 struct DesktopWorker::Shared {
-    std::mutex lock;
-    std::condition_variable posted;
+    Lock lock;
+    CONDITION_VARIABLE posted = CONDITION_VARIABLE_INIT;
     std::deque<QueuedJob> queue;
     JobId nextId = 1;
     JobId running = 0;
@@ -48,19 +79,25 @@ struct DesktopWorker::Shared {
 
 namespace {
 
-// The worker whose thread this is, for the ways' answers.
-thread_local DesktopWorker::Shared* t_worker = nullptr;
+// The worker whose thread this is, for the ways' answers, in a slot of the
+// system's own thread-local storage.
+const DWORD kWorkerSlot = TlsAlloc();
+
+DesktopWorker::Shared* ThisThreadsWorker() {
+    return static_cast<DesktopWorker::Shared*>(TlsGetValue(kWorkerSlot));
+}
 
 } // namespace
 
 void ShellAnswered() {
-    if (t_worker != nullptr) {
-        t_worker->lastAnswerAt = GetTickCount64();
+    if (DesktopWorker::Shared* worker = ThisThreadsWorker()) {
+        worker->lastAnswerAt = GetTickCount64();
     }
 }
 
 bool CommandGivenUp() {
-    return t_worker != nullptr && t_worker->runningGivenUp;
+    const DesktopWorker::Shared* worker = ThisThreadsWorker();
+    return worker != nullptr && worker->runningGivenUp;
 }
 
 DesktopWorker::DesktopWorker() : shared_(std::make_shared<Shared>()) {
@@ -81,11 +118,11 @@ DesktopWorker::~DesktopWorker() {
 JobId DesktopWorker::Post(DesktopJob job) {
     JobId id = 0;
     {
-        const std::lock_guard<std::mutex> held(shared_->lock);
+        const Held held(shared_->lock);
         id = shared_->nextId++;
         shared_->queue.push_back({id, std::move(job), GetTickCount64(), false});
     }
-    shared_->posted.notify_one();
+    WakeConditionVariable(&shared_->posted);
     return id;
 }
 
@@ -95,7 +132,7 @@ JobId DesktopWorker::Post(DesktopJob job) {
 std::vector<JobId> DesktopWorker::GiveUpOverdue() {
     std::vector<JobId> givenUp;
     const ULONGLONG now = GetTickCount64();
-    const std::lock_guard<std::mutex> held(shared_->lock);
+    const Held held(shared_->lock);
     const ULONGLONG answered = shared_->lastAnswerAt;
     const auto overdue = [&](ULONGLONG since) {
         return now - std::max(answered, since) >= kAnswerTimeoutMs;
@@ -121,10 +158,10 @@ bool DesktopWorker::Finish(DWORD milliseconds) {
         return true;
     }
     {
-        const std::lock_guard<std::mutex> held(shared_->lock);
+        const Held held(shared_->lock);
         shared_->ending = true;
     }
-    shared_->posted.notify_one();
+    WakeConditionVariable(&shared_->posted);
     if (WaitForSingleObject(thread_.get(), milliseconds) == WAIT_OBJECT_0) {
         thread_ = OwnedHandle(nullptr);
         return true;
@@ -140,7 +177,7 @@ DWORD WINAPI DesktopWorker::Main(void* parameter) {
     const std::unique_ptr<std::shared_ptr<Shared>> owned(
         static_cast<std::shared_ptr<Shared>*>(parameter));
     Shared& shared = **owned;
-    t_worker = &shared;
+    TlsSetValue(kWorkerSlot, &shared);
     const ComApartment apartment;
     const ShellMessageFilter filter;
     Win32DesktopIcons icons;
@@ -152,18 +189,19 @@ DWORD WINAPI DesktopWorker::Main(void* parameter) {
     for (;;) {
         QueuedJob next;
         {
-            std::unique_lock<std::mutex> held(shared.lock);
-            const bool posted =
-                shared.posted.wait_for(held, std::chrono::milliseconds(kBurstMs),
-                                       [&] { return !shared.queue.empty() || shared.ending; });
+            Held held(shared.lock);
+            const ULONGLONG idleSince = GetTickCount64();
+            ULONGLONG idle = 0;
+            while (shared.queue.empty() && !shared.ending && idle < kBurstMs) {
+                held.WaitFor(shared.posted, static_cast<DWORD>(kBurstMs - idle));
+                idle = GetTickCount64() - idleSince;
+            }
             if (shared.queue.empty()) {
                 if (shared.ending) {
                     break;
                 }
-                if (!posted) {
-                    held.unlock();
-                    icons.Close();
-                }
+                held.Release();
+                icons.Close();
                 continue;
             }
             next = std::move(shared.queue.front());
@@ -176,7 +214,7 @@ DWORD WINAPI DesktopWorker::Main(void* parameter) {
             shared.runningGivenUp = false;
         }
         next.job(desktop, next.id);
-        const std::lock_guard<std::mutex> held(shared.lock);
+        const Held held(shared.lock);
         shared.running = 0;
     }
     icons.Close();

@@ -60,14 +60,20 @@ template <typename Call> HRESULT Ask(Call call) {
     }
 }
 
+// Spelled out here rather than taken from the system's GUID library, which
+// would bring every GUID it holds into the program.
+constexpr CLSID kShellWindows = {
+    0x9BA05972, 0xF6A8, 0x11CF, {0xA4, 0x42, 0x00, 0xA0, 0xC9, 0x0A, 0x8F, 0x39}};
+constexpr GUID kTopLevelBrowser = {
+    0x4C96BE40, 0x915C, 0x11CF, {0x99, 0xD3, 0x00, 0xAA, 0x00, 0x4A, 0xE8, 0x37}};
+
 // The view of the shell window that shows the desktop, and how far the shell
 // windows are.
 ComPtr<IFolderView> DesktopFolderView(ShellWindows& shellWindows) {
     shellWindows = ShellWindows::Missing;
     ComPtr<IShellWindows> windows;
     if (FAILED(Ask([&] {
-            return CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_ALL,
-                                    IID_PPV_ARGS(&windows));
+            return CoCreateInstance(kShellWindows, nullptr, CLSCTX_ALL, IID_PPV_ARGS(&windows));
         }))) {
         return nullptr;
     }
@@ -93,7 +99,7 @@ ComPtr<IFolderView> DesktopFolderView(ShellWindows& shellWindows) {
     ComPtr<IShellView> shellView;
     ComPtr<IFolderView> view;
     if (FAILED(Ask([&] { return dispatch.As(&services); })) || FAILED(Ask([&] {
-            return services->QueryService(SID_STopLevelBrowser, IID_PPV_ARGS(&browser));
+            return services->QueryService(kTopLevelBrowser, IID_PPV_ARGS(&browser));
         })) ||
         FAILED(Ask([&] { return browser->QueryActiveShellView(&shellView); })) ||
         shellView == nullptr || FAILED(Ask([&] { return shellView.As(&view); }))) {

@@ -30,7 +30,7 @@ HRESULT STDMETHODCALLTYPE ShellMessageFilter::QueryInterface(REFIID id, void** o
     if (object == nullptr) {
         return E_POINTER;
     }
-    if (id == IID_IUnknown || id == IID_IMessageFilter) {
+    if (id == __uuidof(IUnknown) || id == __uuidof(IMessageFilter)) {
         *object = static_cast<IMessageFilter*>(this);
         return S_OK;
     }

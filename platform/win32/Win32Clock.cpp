@@ -1,18 +1,17 @@
 #include "Win32Platform.h"
 
-#include <windows.h>
+#include "Format.h"
 
-#include <cstdio>
+#include <windows.h>
 
 namespace vevove {
 
 std::string Win32Clock::LocalTime() {
     SYSTEMTIME now = {};
     GetLocalTime(&now);
-    char text[32] = {};
-    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", now.wYear, now.wMonth,
-                  now.wDay, now.wHour, now.wMinute, now.wSecond);
-    return text;
+    return Format("%04u-%02u-%02u %02u:%02u:%02u", unsigned{now.wYear}, unsigned{now.wMonth},
+                  unsigned{now.wDay}, unsigned{now.wHour}, unsigned{now.wMinute},
+                  unsigned{now.wSecond});
 }
 
 } // namespace vevove

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,8 +64,17 @@ unsigned ScreenDpi() {
     return dpi > 0 ? static_cast<unsigned>(dpi) : 96;
 }
 
+// Asked on the window thread and on the desktop worker's: either may look it
+// up first, and both find the same.
+std::atomic<bool> dpiForMonitorLooked{false};
+std::atomic<DpiForMonitor> dpiForMonitorFound{nullptr};
+
 unsigned DpiOf(HMONITOR monitor) {
-    static const DpiForMonitor dpiForMonitor = LoadDpiForMonitor();
+    if (!dpiForMonitorLooked) {
+        dpiForMonitorFound = LoadDpiForMonitor();
+        dpiForMonitorLooked = true;
+    }
+    const DpiForMonitor dpiForMonitor = dpiForMonitorFound;
     UINT x = 0;
     UINT y = 0;
     if (dpiForMonitor != nullptr && SUCCEEDED(dpiForMonitor(monitor, kEffectiveDpi, &x, &y)) &&

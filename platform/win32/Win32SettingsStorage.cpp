@@ -4,6 +4,7 @@
 #include "OwnedHandle.h"
 #include "ScopeGuard.h"
 #include "SystemFailureText.h"
+#include "WideText.h"
 
 #include <windows.h>
 
@@ -142,10 +143,10 @@ std::string FreeNameIn(const std::string& folder) {
 
 // A path of the ANSI code page, as the settings' paths come, for the wide
 // functions.
-std::wstring Wide(const std::string& path) {
+WideText Wide(const std::string& path) {
     const int length =
         MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    WideText wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
     return wide;
 }

@@ -1,6 +1,7 @@
 #include "Win32Platform.h"
 
 #include "SystemFailureText.h"
+#include "WideText.h"
 
 #include <windows.h>
 
@@ -28,8 +29,8 @@ const wchar_t* Wide(const std::u16string& text) {
 }
 
 // The key's path is plain ASCII.
-std::wstring WidePath(const std::string& path) {
-    return std::wstring(path.begin(), path.end());
+WideText WidePath(const std::string& path) {
+    return WideText(path.begin(), path.end());
 }
 
 std::optional<SystemFailure> FailureOf(LONG result) {
@@ -131,7 +132,7 @@ std::vector<std::string> Win32UserRegistry::SubkeyNames(const std::string& path)
             ERROR_SUCCESS) {
             break;
         }
-        const std::wstring wide(name, length);
+        const WideText wide(name, length);
         if (std::all_of(wide.begin(), wide.end(), [](wchar_t unit) { return unit < 0x80; })) {
             names.emplace_back(wide.begin(), wide.end());
         }

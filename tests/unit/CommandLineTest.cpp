@@ -81,9 +81,8 @@ TEST(CommandLineTest, ReadsSwitchesInTheirOrder) {
 
 TEST(CommandLineTest, TheUsageNamesEverySwitchInLinesEndedByCrLf) {
     const std::string usage = UsageText();
-    for (const char* name :
-         {"/saveicons", "/restoreicons", "/restoreresolution", "/minimized", "/background", "/?",
-          "/help"}) {
+    for (const char* name : {"/saveicons", "/restoreicons", "/restoreresolution", "/minimized",
+                             "/background", "/?", "/help"}) {
         EXPECT_NE(usage.find(name), std::string::npos) << name;
     }
     ASSERT_GE(usage.size(), 2u);

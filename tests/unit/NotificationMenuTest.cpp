@@ -65,11 +65,10 @@ TEST(NotificationMenuTest, EachItemRunsItsCommandAndEachEarlierLayoutItsOwn) {
     for (const MenuEntry& entry : menu) {
         commands.push_back(entry.id);
     }
-    EXPECT_EQ(commands, (std::vector<unsigned>{IDC_SAVE_ICONS, IDC_RESTORE_ICONS,
-                                               IDC_RESTORE_RESOLUTION, 0, 0, IDM_UNDO_RESTORE, 0,
-                                               IDM_START_WITH_WINDOWS,
-                                               IDM_RESTORE_ICONS_AUTOMATICALLY, 0, IDM_OPEN,
-                                               IDM_QUIT}));
+    EXPECT_EQ(commands,
+              (std::vector<unsigned>{IDC_SAVE_ICONS, IDC_RESTORE_ICONS, IDC_RESTORE_RESOLUTION, 0,
+                                     0, IDM_UNDO_RESTORE, 0, IDM_START_WITH_WINDOWS,
+                                     IDM_RESTORE_ICONS_AUTOMATICALLY, 0, IDM_OPEN, IDM_QUIT}));
     const std::vector<MenuEntry>& earlier = menu[4].entries;
     ASSERT_EQ(earlier.size(), 2u);
     for (std::size_t at = 0; at < earlier.size(); ++at) {

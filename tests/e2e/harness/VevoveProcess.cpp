@@ -3,6 +3,7 @@
 #include "harness/ProgramFolder.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace e2e {
 
@@ -44,7 +45,8 @@ VevoveProcess::VevoveProcess(const Options& options) {
     const std::string folder = path.substr(0, path.find_last_of('\\'));
     if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &info_)) {
-        throw std::runtime_error("cannot start " + path);
+        throw std::runtime_error("cannot start " + path + " (error " +
+                                 std::to_string(GetLastError()) + ")");
     }
 }
 
