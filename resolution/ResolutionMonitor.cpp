@@ -1,6 +1,5 @@
 #include "ResolutionMonitor.h"
 
-#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -10,17 +9,6 @@ namespace {
 
 constexpr const char* kOptionsKey = "Software\\VUD\\Vevove";
 constexpr char16_t kMonitorValueName[] = u"ResolutionMonitor";
-
-// Device paths are compared as Windows compares them: without regard to the
-// case of their ASCII letters.
-char16_t Folded(char16_t unit) {
-    return unit >= u'a' && unit <= u'z' ? static_cast<char16_t>(unit - u'a' + u'A') : unit;
-}
-
-bool SameDevicePath(const std::u16string& one, const std::u16string& other) {
-    return std::equal(one.begin(), one.end(), other.begin(), other.end(),
-                      [](char16_t a, char16_t b) { return Folded(a) == Folded(b); });
-}
 
 } // namespace
 
@@ -41,7 +29,11 @@ bool OnResolutionMonitor(Resolution& resolution) {
     if (!recorded || recorded->empty()) {
         return true;
     }
-    return SameDevicePath(*recorded, resolution.display.PrimaryMonitor());
+    // Device paths compare without regard to case, as the registry compares
+    // names.
+    UserRegistry& registry = resolution.registry;
+    return registry.ValueNameForm(*recorded) ==
+           registry.ValueNameForm(resolution.display.PrimaryMonitor());
 }
 
 } // namespace vevove

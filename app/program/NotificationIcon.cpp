@@ -1,6 +1,5 @@
 #include "NotificationIcon.h"
 
-#include "WideText.h"
 #include "resource.h"
 
 #include <shellapi.h>
@@ -16,28 +15,24 @@ struct DestroyMenuOf {
 };
 using OwnedMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, DestroyMenuOf>;
 
-WideText Wide(const std::string& ascii) {
-    return {ascii.begin(), ascii.end()};
-}
-
 // A submenu appended to its parent is destroyed with it.
 void AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries) {
     for (const MenuEntry& entry : entries) {
-        const WideText text = Wide(entry.text);
         UINT flags =
             (entry.enabled ? MF_ENABLED : MF_GRAYED) | (entry.checked ? MF_CHECKED : MF_UNCHECKED);
         switch (entry.kind) {
         case MenuEntry::Kind::Separator:
-            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
             break;
         case MenuEntry::Kind::Submenu: {
             HMENU submenu = CreatePopupMenu();
             AppendEntries(submenu, entry.entries);
-            AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), text.c_str());
+            AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
+                        entry.text.c_str());
             break;
         }
         case MenuEntry::Kind::Item:
-            AppendMenuW(menu, flags | MF_STRING, entry.id, text.c_str());
+            AppendMenuA(menu, flags | MF_STRING, entry.id, entry.text.c_str());
             if (entry.isDefault) {
                 SetMenuDefaultItem(menu, entry.id, FALSE);
             }

@@ -24,6 +24,13 @@ std::optional<SystemFailure> ReplaceWhenFree(FileSteps& steps, const std::string
     }
 }
 
+// Once a content stands whole under the target's name, the other one's file
+// goes.
+void RemoveLeftovers(FileSteps& steps, const std::string& backup, const std::string& replacement) {
+    steps.Delete(backup);
+    steps.Delete(replacement);
+}
+
 // The old file stands under the backup's name and the new one under the
 // replacement's; the target's name is free.
 std::optional<SystemFailure> FinishHalfwayReplacement(FileSteps& steps, const std::string& target,
@@ -40,8 +47,7 @@ std::optional<SystemFailure> FinishHalfwayReplacement(FileSteps& steps, const st
         return failure;
     }
     if (!steps.Write(target, bytes)) {
-        steps.Delete(backup);
-        steps.Delete(replacement);
+        RemoveLeftovers(steps, backup, replacement);
         return std::nullopt;
     }
     // Both contents stay, each whole in a file of its own.
@@ -56,19 +62,16 @@ std::optional<SystemFailure> WriteInPlace(FileSteps& steps, const std::string& t
                                           const std::string& bytes, const SystemFailure& failure) {
     std::string old;
     if (steps.Read(target, old) || steps.Write(backup, old)) {
-        steps.Delete(backup);
-        steps.Delete(replacement);
+        RemoveLeftovers(steps, backup, replacement);
         return failure;
     }
     if (!steps.Write(target, bytes)) {
-        steps.Delete(backup);
-        steps.Delete(replacement);
+        RemoveLeftovers(steps, backup, replacement);
         return std::nullopt;
     }
     std::string now;
     if ((!steps.Read(target, now) && now == old) || !steps.Write(target, old)) {
-        steps.Delete(backup);
-        steps.Delete(replacement);
+        RemoveLeftovers(steps, backup, replacement);
         return failure;
     }
     // Both stay, each whole in a file of its own.

@@ -43,7 +43,7 @@ class Lock {
 class Held {
   public:
     explicit Held(Lock& lock) : lock_(lock.get()) { AcquireSRWLockExclusive(lock_); }
-    ~Held() { AcquireReleased(); }
+    ~Held() { Release(); }
     Held(const Held&) = delete;
     Held& operator=(const Held&) = delete;
 
@@ -51,15 +51,14 @@ class Held {
     void WaitFor(CONDITION_VARIABLE& condition, DWORD milliseconds) {
         SleepConditionVariableSRW(&condition, lock_, milliseconds, 0);
     }
-    void Release() { AcquireReleased(); }
-
-  private:
-    void AcquireReleased() {
+    // Lets go before the end of the scope; the end then does nothing.
+    void Release() {
         if (lock_ != nullptr) {
             ReleaseSRWLockExclusive(std::exchange(lock_, nullptr));
         }
     }
 
+  private:
     SRWLOCK* lock_;
 };
 

@@ -1,5 +1,6 @@
 #include "Win32Platform.h"
 
+#include "CodePages.h"
 #include "FileReplacement.h"
 #include "OwnedHandle.h"
 #include "ScopeGuard.h"
@@ -141,14 +142,34 @@ std::string FreeNameIn(const std::string& folder) {
     return name;
 }
 
+std::optional<SystemFailure> ReadWholeFile(const std::string& path, std::string& bytes) {
+    // A save may replace the file meanwhile: this read keeps the file it
+    // opened.
+    const OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        return LastSystemFailure();
+    }
+    std::string content;
+    std::vector<char> chunk(kReadChunk);
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), chunk.data(), kReadChunk, &read, nullptr)) {
+            return LastSystemFailure();
+        }
+        if (read == 0) {
+            bytes = std::move(content);
+            return std::nullopt;
+        }
+        content.append(chunk.data(), read);
+    }
+}
+
 // A path of the ANSI code page, as the settings' paths come, for the wide
 // functions.
 WideText Wide(const std::string& path) {
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-    WideText wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
-    return wide;
+    return WideFromCodePage(CP_ACP, path);
 }
 
 std::optional<SystemFailure> FailedUnless(BOOL done) {
@@ -183,7 +204,7 @@ class Win32FileSteps final : public FileSteps {
         return written == bytes.size() ? std::nullopt : std::optional(SystemFailure{});
     }
     std::optional<SystemFailure> Read(const std::string& path, std::string& bytes) override {
-        return Win32SettingsStorage().ReadAll(path, bytes);
+        return ReadWholeFile(path, bytes);
     }
     void Delete(const std::string& path) override { DeleteFileW(Wide(path).c_str()); }
     void Pause() override { Sleep(kReplacePause); }
@@ -235,27 +256,7 @@ bool Win32SettingsStorage::IsLoadableFile(const std::string& path) {
 
 std::optional<SystemFailure> Win32SettingsStorage::ReadAll(const std::string& path,
                                                            std::string& bytes) {
-    // A save may replace the file meanwhile: this read keeps the file it
-    // opened.
-    const OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ,
-                                       FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
-        return LastSystemFailure();
-    }
-    std::string content;
-    std::vector<char> chunk(kReadChunk);
-    for (;;) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), chunk.data(), kReadChunk, &read, nullptr)) {
-            return LastSystemFailure();
-        }
-        if (read == 0) {
-            bytes = std::move(content);
-            return std::nullopt;
-        }
-        content.append(chunk.data(), read);
-    }
+    return ReadWholeFile(path, bytes);
 }
 
 // The target is looked at first, without creating or opening it, so that no

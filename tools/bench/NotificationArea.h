@@ -1,7 +1,7 @@
 // The notification area as the benchmarks watch it: the shell's own record of
 // a program's icon, and the bar that Wine's explorer shows along the bottom of
-// its virtual desktop while it holds any icon (about 200 ms after the first
-// icon arrives, and hidden again with the last).
+// its virtual desktop while it holds any icon (right after the first icon
+// arrives, and hidden again with the last).
 #pragma once
 
 #include "LaunchedProgram.h"

@@ -120,13 +120,7 @@ void PressKeyOnKeyboard(WORD virtualKey) {
     SendKey(virtualKey, true);
 }
 
-namespace {
-
-// The menu that the keyboard opens is a popup window of the menu class
-// ("#32768") in the window's process.
-HWND MenuOf(HWND window) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
+HWND MenuOfProcess(DWORD processId) {
     for (HWND menu = FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu != nullptr;
          menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) {
         DWORD menuProcess = 0;
@@ -136,6 +130,14 @@ HWND MenuOf(HWND window) {
         }
     }
     return nullptr;
+}
+
+namespace {
+
+HWND MenuOf(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    return MenuOfProcess(processId);
 }
 
 void WaitUntilMenuCloses(HWND window) {

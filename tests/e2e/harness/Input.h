@@ -53,6 +53,9 @@ void ChooseFromSystemMenu(HWND window, int fromTheBottom);
 // The same for an item of a submenu: the Right key opens the submenu at
 // `fromTheBottom`, the Down key goes `item` items down from its first.
 void ChooseFromSystemSubmenu(HWND window, int fromTheBottom, int item);
+// The popup menu that shows in the process (a window of the menu class
+// "#32768"); nullptr while none shows.
+HWND MenuOfProcess(DWORD processId);
 // The system menu opened as above, its popup window; closed again without a
 // choice, as a click elsewhere closes it (WM_CANCELMODE).
 HWND OpenSystemMenu(HWND window);

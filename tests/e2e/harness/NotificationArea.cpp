@@ -18,35 +18,6 @@ POINT FirstSlot() {
     return POINT{bar.right - kSlotWidth / 2, (bar.top + bar.bottom) / 2};
 }
 
-// The popup menu of the process, once it shows.
-HWND MenuOfProcess(DWORD processId) {
-    for (HWND menu = FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu != nullptr;
-         menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) {
-        DWORD menuProcess = 0;
-        GetWindowThreadProcessId(menu, &menuProcess);
-        if (menuProcess == processId && IsWindowVisible(menu)) {
-            return menu;
-        }
-    }
-    return nullptr;
-}
-
-} // namespace
-
-HWND OpenNotificationMenu(DWORD processId) {
-    if (!WaitUntil(NotificationIconShown)) {
-        throw std::runtime_error("the notification area shows no icon");
-    }
-    RightClickNotificationIcon();
-    HWND menu = nullptr;
-    if (!WaitUntil([&] { return (menu = MenuOfProcess(processId)) != nullptr; })) {
-        throw std::runtime_error("the icon's menu did not open");
-    }
-    return menu;
-}
-
-namespace {
-
 void WaitUntilMenuCloses(DWORD processId) {
     if (!WaitUntil([&] { return MenuOfProcess(processId) == nullptr; })) {
         throw std::runtime_error("the icon's menu did not close");
@@ -81,6 +52,18 @@ void ClickNotificationIcon() {
 
 void RightClickNotificationIcon() {
     RightClickAt(FirstSlot());
+}
+
+HWND OpenNotificationMenu(DWORD processId) {
+    if (!WaitUntil(NotificationIconShown)) {
+        throw std::runtime_error("the notification area shows no icon");
+    }
+    RightClickNotificationIcon();
+    HWND menu = nullptr;
+    if (!WaitUntil([&] { return (menu = MenuOfProcess(processId)) != nullptr; })) {
+        throw std::runtime_error("the icon's menu did not open");
+    }
+    return menu;
 }
 
 void ChooseFromNotificationMenu(DWORD processId, int position) {
