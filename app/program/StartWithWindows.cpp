@@ -4,10 +4,9 @@
 
 namespace vevove {
 
-std::u16string StartCommand(const std::u16string& programPath) {
-    return u"\"" + programPath + u"\" /background";
-}
+namespace {
 
+// The program that a Run value's text starts.
 std::u16string StartedProgram(const std::u16string& command) {
     const std::size_t start = command.find_first_not_of(u' ');
     if (start == std::u16string::npos) {
@@ -18,6 +17,12 @@ std::u16string StartedProgram(const std::u16string& command) {
         return command.substr(start + 1, end == std::u16string::npos ? end : end - start - 1);
     }
     return command.substr(start, command.find(u' ', start) - start);
+}
+
+} // namespace
+
+std::u16string StartCommand(const std::u16string& programPath) {
+    return u"\"" + programPath + u"\" /background";
 }
 
 // Paths compare as the registry compares names: both fold case by the

@@ -14,11 +14,8 @@ constexpr char16_t kRunValueName[] = u"Vevove";
 // The value's text: the program's full path in quotes, then "/background".
 std::u16string StartCommand(const std::u16string& programPath);
 
-// The program that a Run value's text starts: the path in quotes at its
-// start, or up to its first blank.
-std::u16string StartedProgram(const std::u16string& command);
-
-// On while the Run value starts this program: the same full path, compared
+// On while the Run value starts this program (the path in quotes at the
+// start of its text, or up to its first blank): the same full path, compared
 // as Windows compares paths, without regard to case. A value that names a
 // program moved or deleted since, or another one, is off.
 bool StartsWithWindows(UserRegistry& registry, const std::u16string& programPath);

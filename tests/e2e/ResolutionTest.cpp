@@ -100,21 +100,6 @@ TEST_F(ResolutionTest, ManualLeavesTheResolutionUntilRestoreIsPressed) {
     EXPECT_TRUE(WaitUntil([] { return ScreenIs(800, 600); }));
 }
 
-// Saved on a monitor that is not primary now (a laptop's own screen, docked),
-// the resolution is not forced on the primary one.
-TEST_F(ResolutionTest, RestoreLeavesAnotherMonitorsResolutionAlone) {
-    WriteSettingsFile("800\r\n600\r\nauto\r\n");
-    RecordResolutionMonitor("\\\\?\\DISPLAY#LAP0001#4&1#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}");
-    Start();
-    ASSERT_EQ(Text(controls_.width), "800");
-    ClickAndWait(controls_.restoreResolution);
-    EXPECT_TRUE(ScreenIs(1024, 768));
-    // Once it is this monitor's again, the same click restores it.
-    RecordResolutionMonitor("");
-    Click(controls_.restoreResolution);
-    EXPECT_TRUE(WaitUntil([] { return ScreenIs(800, 600); }));
-}
-
 TEST_F(ResolutionTest, RestoreDoesNothingForAStoredWidthBelow640) {
     WriteSettingsFile("639\r\n1024\r\nmanual\r\n");
     Start();

@@ -85,20 +85,8 @@ std::string ResolutionMonitor() {
     return data;
 }
 
-void RecordResolutionMonitor(const std::string& devicePath) {
-    HKEY options = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kOptionsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &options, nullptr) != ERROR_SUCCESS) {
-        throw std::runtime_error("cannot open the options key");
-    }
-    if (devicePath.empty()) {
-        RegDeleteValueA(options, kMonitorValue);
-    } else {
-        RegSetValueExA(options, kMonitorValue, 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(devicePath.c_str()),
-                       static_cast<DWORD>(devicePath.size() + 1));
-    }
-    RegCloseKey(options);
+void ForgetResolutionMonitor() {
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kOptionsKey, kMonitorValue);
 }
 
 void PutDirectoryInPlaceOfSettingsFile() {

@@ -24,9 +24,9 @@ std::optional<std::string> WaitForSettingsFile(Milliseconds timeout = kTimeout);
 void RemoveSettingsFile();
 
 // The monitor that the saved resolution belongs to, kept beside the options:
-// empty when none is recorded. Recording an empty one takes it away.
+// empty when none is recorded.
 std::string ResolutionMonitor();
-void RecordResolutionMonitor(const std::string& devicePath);
+void ForgetResolutionMonitor();
 
 // A directory of the file's name, so that the file cannot be created.
 void PutDirectoryInPlaceOfSettingsFile();

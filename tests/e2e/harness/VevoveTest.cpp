@@ -13,13 +13,13 @@ namespace e2e {
 
 void VevoveTest::SetUp() {
     RemoveSettingsFile();
-    RecordResolutionMonitor("");
+    ForgetResolutionMonitor();
 }
 
 void VevoveTest::TearDown() {
     vevove_.reset();
     RemoveSettingsFile();
-    RecordResolutionMonitor("");
+    ForgetResolutionMonitor();
 }
 
 void VevoveTest::Launch(const VevoveProcess::Options& options) {
