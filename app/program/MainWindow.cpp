@@ -143,13 +143,7 @@ void MainWindow::ShowFactsInSystemMenu(HMENU menu) {
     while (GetMenuItemCount(earlierLayouts_) > 0) {
         DeleteMenu(earlierLayouts_, 0, MF_BYPOSITION);
     }
-    for (std::size_t at = 0; at < earlierTimes_.size(); ++at) {
-        AppendMenuA(earlierLayouts_, MF_STRING, EarlierLayoutCommand(at),
-                    earlierTimes_[at].c_str());
-    }
-    if (earlierTimes_.empty()) {
-        AppendMenuA(earlierLayouts_, MF_STRING | MF_GRAYED, 0, "None saved");
-    }
+    AppendMenuEntries(earlierLayouts_, EarlierLayoutsMenu(facts.earlierTimes).entries);
 }
 
 // A click on the icon (or Enter or Space on it) shows the window; a right

@@ -15,8 +15,10 @@ struct DestroyMenuOf {
 };
 using OwnedMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, DestroyMenuOf>;
 
+} // namespace
+
 // A submenu appended to its parent is destroyed with it.
-void AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries) {
+void AppendMenuEntries(HMENU menu, const std::vector<MenuEntry>& entries) {
     for (const MenuEntry& entry : entries) {
         UINT flags =
             (entry.enabled ? MF_ENABLED : MF_GRAYED) | (entry.checked ? MF_CHECKED : MF_UNCHECKED);
@@ -26,7 +28,7 @@ void AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries) {
             break;
         case MenuEntry::Kind::Submenu: {
             HMENU submenu = CreatePopupMenu();
-            AppendEntries(submenu, entry.entries);
+            AppendMenuEntries(submenu, entry.entries);
             AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
                         entry.text.c_str());
             break;
@@ -40,8 +42,6 @@ void AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries) {
         }
     }
 }
-
-} // namespace
 
 NotificationIcon::NotificationIcon(HWND owner, UINT callbackMessage, const std::u16string& tip)
     : owner_(owner), callbackMessage_(callbackMessage), tip_(tip) {
@@ -99,7 +99,7 @@ void NotificationIcon::SetTip(const std::u16string& tip) {
 // menu, so that the menu closes when the user clicks elsewhere.
 unsigned NotificationIcon::ChooseFromMenu(const std::vector<MenuEntry>& entries, POINT at) const {
     const OwnedMenu menu(CreatePopupMenu());
-    AppendEntries(menu.get(), entries);
+    AppendMenuEntries(menu.get(), entries);
     SetForegroundWindow(owner_);
     const UINT alignment =
         GetSystemMetrics(SM_MENUDROPALIGNMENT) != 0 ? TPM_RIGHTALIGN : TPM_LEFTALIGN;

@@ -13,6 +13,10 @@
 
 namespace vevove {
 
+// Appends the entries to a menu of the system's, submenus and all: the
+// icon's menu, and the system menu's "Earlier layouts".
+void AppendMenuEntries(HMENU menu, const std::vector<MenuEntry>& entries);
+
 class NotificationIcon {
   public:
     // The room of the shell's tip, with its end mark.

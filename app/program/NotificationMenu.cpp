@@ -20,9 +20,15 @@ MenuEntry Option(const char* text, unsigned id, bool on) {
     return option;
 }
 
+std::u16string Widened(const std::string& ascii) {
+    return {ascii.begin(), ascii.end()};
+}
+
+} // namespace
+
 // The setup's earlier layouts by time; a submenu that says so when there are
 // none, so that the place of every other item stays the same.
-MenuEntry EarlierLayouts(const std::vector<std::string>& times) {
+MenuEntry EarlierLayoutsMenu(const std::vector<std::string>& times) {
     MenuEntry submenu{MenuEntry::Kind::Submenu, "Earlier layouts", 0, true, false, false, {}};
     for (std::size_t at = 0; at < times.size(); ++at) {
         submenu.entries.push_back(Item(times[at].c_str(), EarlierLayoutCommand(at)));
@@ -34,12 +40,6 @@ MenuEntry EarlierLayouts(const std::vector<std::string>& times) {
     }
     return submenu;
 }
-
-std::u16string Widened(const std::string& ascii) {
-    return {ascii.begin(), ascii.end()};
-}
-
-} // namespace
 
 unsigned EarlierLayoutCommand(std::size_t index) {
     return IDM_EARLIER_LAYOUT + IDM_EARLIER_LAYOUT_STEP * static_cast<unsigned>(index);
@@ -62,7 +62,7 @@ std::vector<MenuEntry> NotificationMenu(const MenuFacts& facts) {
             Item("Restore Icons", IDC_RESTORE_ICONS),
             Item("Restore resolution", IDC_RESTORE_RESOLUTION),
             Separator(),
-            EarlierLayouts(facts.earlierTimes),
+            EarlierLayoutsMenu(facts.earlierTimes),
             undo,
             Separator(),
             Option("Start with Windows", IDM_START_WITH_WINDOWS, facts.startsWithWindows),

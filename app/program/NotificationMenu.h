@@ -34,6 +34,11 @@ struct MenuEntry {
 // button or system-menu item of the same name.
 std::vector<MenuEntry> NotificationMenu(const MenuFacts& facts);
 
+// The submenu "Earlier layouts" of the times given, newest first; "None
+// saved" greyed where there are none, so that the place of every other item
+// stays the same. The icon's menu and the system menu both show it.
+MenuEntry EarlierLayoutsMenu(const std::vector<std::string>& times);
+
 // The command of the earlier layout at that place in MenuFacts::earlierTimes.
 unsigned EarlierLayoutCommand(std::size_t index);
 // The place in MenuFacts::earlierTimes that a command names, if it names one.
