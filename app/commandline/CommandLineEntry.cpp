@@ -86,9 +86,8 @@ class DesktopWorkWaited final : public DesktopWork {
     DesktopWorker& worker_;
 };
 
-// The same Win32 side as the window's run, the settings folder's lookup in
-// the same kind of COM apartment. The end of the run waits, as the window's
-// does, for the desktop to be put back.
+// The same Win32 side as the window's run. The end of the run waits, as the
+// window's does, for the desktop to be put back.
 int RunWithoutWindow(const CommandLine& line) {
     Win32Platform platform;
     DesktopWorker worker;

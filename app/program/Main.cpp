@@ -1,4 +1,4 @@
-// The program's entry: the application object and its three forms, the
+// The program's entry: the application object and its main form, the
 // message loop, and the box for an error that escapes before the loop runs.
 #include "Application.h"
 #include "ApplicationTitle.h"
@@ -6,9 +6,7 @@
 #include "DesktopWorker.h"
 #include "ErrorText.h"
 #include "Errors.h"
-#include "HelpWindow.h"
 #include "MainWindow.h"
-#include "MoreSoftwareWindow.h"
 #include "OneWindowProgram.h"
 #include "ScopeGuard.h"
 #include "Win32Platform.h"
@@ -77,19 +75,13 @@ int RunProgram(const WindowStart& windowStart, int showCommand) {
     }
     Application application(ApplicationTitle(ModuleFileName(), SystemLowerCase));
     const ScopeGuard unmark([&application] { UnmarkWindowProgram(application.handle()); });
-    // Created in this order; the first is the main form.
+    // The first form is the main form; it makes the others when they are
+    // first asked for.
     std::unique_ptr<MainWindow> mainWindow;
-    std::unique_ptr<MoreSoftwareWindow> moreSoftwareWindow;
-    std::unique_ptr<HelpWindow> helpWindow;
     try {
         mainWindow = std::make_unique<MainWindow>(application, platform.storage, platform.display,
                                                   platform.registry, *worker);
         application.AddForm(*mainWindow);
-        moreSoftwareWindow = std::make_unique<MoreSoftwareWindow>(application);
-        application.AddForm(*moreSoftwareWindow);
-        helpWindow = std::make_unique<HelpWindow>(application);
-        application.AddForm(*helpWindow);
-        mainWindow->SetOtherWindows(*helpWindow, *moreSoftwareWindow);
         MarkAsWindowProgram(application.handle());
     } catch (const std::exception& error) {
         return ShowStartupError(error);

@@ -75,7 +75,8 @@ std::string TextOf(HWND control) {
 MainWindow::MainWindow(Application& application, SettingsStorage& storage, Display& display,
                        UserRegistry& registry, DesktopWorker& worker)
     : Form(application, kMainWindowClass, "Vevove", kStoredPlacement),
-      resolution_{storage, display, *this, registry, {}}, registry_(registry) {
+      resolution_{storage, display, *this, registry, {}}, registry_(registry), help_(application),
+      moreSoftware_(application) {
     Create(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
     jobs_ = std::make_unique<DesktopJobs>(worker, handle());
     font_ = CreateScaledFont("MS Sans Serif", 11);
@@ -345,11 +346,6 @@ void MainWindow::ContinueIconRestore() {
     }
 }
 
-void MainWindow::SetOtherWindows(Form& help, Form& moreSoftware) {
-    help_ = &help;
-    moreSoftware_ = &moreSoftware;
-}
-
 // Once: a start minimized loads the settings at once, and its later first
 // showing keeps what the boxes hold.
 void MainWindow::AboutToShow() {
@@ -390,13 +386,13 @@ void MainWindow::OnCommand(int controlId, int code, HWND) {
         PostUserRestore(RestoreIcons);
         break;
     case IDC_SHOW_HELP:
-        help_->Show();
+        help_.Get().Show();
         break;
     case IDC_QUIT:
         application_.Quit();
         break;
     case IDC_MORE_SOFTWARE:
-        moreSoftware_->Show();
+        moreSoftware_.Get().Show();
         break;
     default:
         break;

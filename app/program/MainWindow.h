@@ -7,8 +7,11 @@
 #include "AutomaticRestore.h"
 #include "DesktopJobs.h"
 #include "Form.h"
+#include "FormOnDemand.h"
 #include "GdiOwners.h"
+#include "HelpWindow.h"
 #include "IconCommands.h"
+#include "MoreSoftwareWindow.h"
 #include "NotificationIcon.h"
 #include "ResolutionBoxes.h"
 #include "ResolutionCommands.h"
@@ -21,7 +24,6 @@ class MainWindow final : public Form, private ResolutionBoxes {
     MainWindow(Application& application, SettingsStorage& storage, Display& display,
                UserRegistry& registry, DesktopWorker& worker);
     // The windows that "Help" and the glyph button show.
-    void SetOtherWindows(Form& help, Form& moreSoftware);
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -74,8 +76,8 @@ class MainWindow final : public Form, private ResolutionBoxes {
     // The earlier layouts' times as the last menu opened shows them, newest
     // first.
     std::vector<std::string> earlierTimes_;
-    Form* help_ = nullptr;
-    Form* moreSoftware_ = nullptr;
+    FormOnDemand<HelpWindow> help_;
+    FormOnDemand<MoreSoftwareWindow> moreSoftware_;
 };
 
 } // namespace vevove

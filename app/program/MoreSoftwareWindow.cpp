@@ -1,6 +1,7 @@
 #include "MoreSoftwareWindow.h"
 
 #include "Application.h"
+#include "ComApartment.h"
 #include "FormLayout.h"
 #include "Placement.h"
 #include "WindowClasses.h"
@@ -138,8 +139,11 @@ COLORREF MoreSoftwareWindow::TextColourOf(HWND control) const {
 }
 
 // The shell's answer is not examined: when no browser starts, the program
-// says nothing.
+// says nothing. The shell may hand the address to an extension of its own,
+// which needs a COM apartment; the window thread enters one for the call
+// alone, so that the program's start pays nothing for it.
 void MoreSoftwareWindow::OpenLink(const char* address) {
+    const ComApartment apartment;
     ShellExecuteA(handle(), "open", address, nullptr, nullptr, SW_SHOW);
 }
 

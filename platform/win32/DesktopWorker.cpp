@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <deque>
+#include <optional>
 #include <utility>
 
 namespace vevove {
@@ -177,8 +178,10 @@ DWORD WINAPI DesktopWorker::Main(void* parameter) {
         static_cast<std::shared_ptr<Shared>*>(parameter));
     Shared& shared = **owned;
     TlsSetValue(kWorkerSlot, &shared);
-    const ComApartment apartment;
-    const ShellMessageFilter filter;
+    // Entered with the first job, so that a start that has none yet does not
+    // wait for COM meanwhile.
+    std::optional<ComApartment> apartment;
+    std::optional<ShellMessageFilter> filter;
     Win32DesktopIcons icons;
     Win32NameMatching names;
     Win32UserRegistry registry;
@@ -211,6 +214,10 @@ DWORD WINAPI DesktopWorker::Main(void* parameter) {
             shared.running = next.id;
             shared.runningSince = GetTickCount64();
             shared.runningGivenUp = false;
+        }
+        if (!apartment) {
+            apartment.emplace();
+            filter.emplace();
         }
         next.job(desktop, next.id);
         const Held held(shared.lock);

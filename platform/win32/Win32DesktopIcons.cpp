@@ -3,6 +3,8 @@
 #include "SystemFailureText.h"
 #include "Trace.h"
 
+#include <windows.h>
+
 #include <array>
 #include <utility>
 

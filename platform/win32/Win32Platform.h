@@ -1,11 +1,10 @@
 // The Win32 side of the seam: each implementation of a seam interface, and
 // the bundle of those that both of the program's entries use on their own
-// thread's COM apartment (the settings folder is a shell lookup); the
-// desktop's icons and names live on the desktop worker's thread.
+// thread; the desktop's icons and names live on the desktop worker's thread,
+// in its COM apartment.
 #pragma once
 
 #include "Clock.h"
-#include "ComApartment.h"
 #include "DesktopIcons.h"
 #include "DesktopWays.h"
 #include "Display.h"
@@ -84,8 +83,6 @@ class Win32UserRegistry final : public UserRegistry {
 };
 
 struct Win32Platform {
-    // First in, last out: the others are gone before the apartment closes.
-    ComApartment apartment;
     Win32SettingsStorage storage;
     Win32Display display;
     Win32UserRegistry registry;
