@@ -19,10 +19,11 @@ constexpr const char* kWriteErrorText = "Stream-Schreibfehler";
 
 // The file-creation error names the full path that was tried and the system's
 // reason; a short write has no reason of its own.
-[[noreturn]] void RaiseWriteFailure(const FileWriteFailure& failure) {
+[[noreturn]] void RaiseWriteFailure(SettingsStorage& storage, const FileWriteFailure& failure) {
     if (failure.step == FileWriteFailure::Step::Create) {
-        throw Error(ErrorKind::FileCreate, Format(kFileCreateErrorText, failure.fullPath.c_str(),
-                                                  failure.failure.text.c_str()));
+        throw Error(ErrorKind::FileCreate,
+                    Format(kFileCreateErrorText, storage.ShownPath(failure.fullPath).c_str(),
+                           failure.failure.text.c_str()));
     }
     throw Error(ErrorKind::Write, kWriteErrorText);
 }
@@ -38,7 +39,7 @@ void SaveResolution(Resolution& resolution) {
         JoinSettingsLines(boxes.WidthText(), boxes.HeightText(), boxes.AutoChecked());
     if (const std::optional<FileWriteFailure> failure =
             resolution.storage.WriteAll(resolution.state.settingsPath, text)) {
-        RaiseWriteFailure(*failure);
+        RaiseWriteFailure(resolution.storage, *failure);
     }
     const SizeLines size = ReadSizeLines(SplitSettingsLines(text));
     resolution.state.savedWidth = size.width.value_or(0);

@@ -78,17 +78,18 @@ Outcome RestoreStoredResolution(CommandTargets& targets) {
     RestoreResolution(resolution);
     const ResolutionState& state = resolution.state;
     if (!display.requested) {
+        const std::string shownPath = targets.storage.ShownPath(state.settingsPath);
         if (!targets.storage.IsLoadableFile(state.settingsPath)) {
             return Failed(Format("there is no settings file %s to restore the resolution from.",
-                                 state.settingsPath.c_str()));
+                                 shownPath.c_str()));
         }
         if (!OnResolutionMonitor(resolution)) {
             return Failed(Format("the resolution in %s belongs to a monitor that is not the "
                                  "primary one now.",
-                                 state.settingsPath.c_str()));
+                                 shownPath.c_str()));
         }
-        return Failed(Format("%s holds no resolution of at least 640 x 480 to restore.",
-                             state.settingsPath.c_str()));
+        return Failed(
+            Format("%s holds no resolution of at least 640 x 480 to restore.", shownPath.c_str()));
     }
     if (!display.accepted) {
         return Failed(Format("the display refused %u x %u.", unsigned{state.savedWidth},

@@ -11,6 +11,9 @@ namespace vevove {
 
 // Why a file could not be written: it could not be created (with the full
 // path that was tried), or fewer bytes reached it than were given.
+//
+// Paths are UTF-8 throughout, so that a folder whose name the ANSI code page
+// cannot hold is served; a text that shows one takes it from ShownPath.
 struct FileWriteFailure {
     enum class Step { Create, Write };
     Step step = Step::Create;
@@ -25,6 +28,9 @@ class SettingsStorage {
     // The all-users application-data folder without a trailing backslash, or
     // empty text when the shell cannot name it.
     virtual std::string CommonDataFolder() = 0;
+
+    // The path as the program's texts show it, in their code page.
+    virtual std::string ShownPath(const std::string& path) = 0;
 
     // True when a file (not a folder) exists at `path` and its last-write
     // time, as local time, is one that a DOS date can express (1980 to 2107).

@@ -21,6 +21,7 @@ namespace vevove {
 class Win32SettingsStorage final : public SettingsStorage {
   public:
     std::string CommonDataFolder() override;
+    std::string ShownPath(const std::string& path) override;
     bool IsLoadableFile(const std::string& path) override;
     std::optional<SystemFailure> ReadAll(const std::string& path, std::string& bytes) override;
     std::optional<FileWriteFailure> WriteAll(const std::string& path,

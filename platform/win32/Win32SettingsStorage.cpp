@@ -11,7 +11,6 @@
 
 #include <shlobj.h>
 
-#include <memory>
 #include <vector>
 
 namespace vevove {
@@ -19,72 +18,60 @@ namespace vevove {
 namespace {
 
 constexpr DWORD kReadChunk = 64 * 1024;
-constexpr const char* kTemporaryPrefix = "Scr";
+constexpr const wchar_t* kTemporaryPrefix = L"Scr";
 // Another program (a virus scanner, a backup) may hold the file open for a
 // moment: the replacement is tried again this long apart.
 constexpr DWORD kReplacePause = 50;
 
-// An item list belongs to the shell's allocator, which frees it only when it
-// says it made it.
-struct FreeWithShellAllocator {
-    void operator()(ITEMIDLIST* list) const {
-        IMalloc* allocator = nullptr;
-        if (SUCCEEDED(SHGetMalloc(&allocator))) {
-            if (allocator->DidAlloc(list) > 0) {
-                allocator->Free(list);
-            }
-            allocator->Release();
-        }
-    }
-};
-using OwnedIdList = std::unique_ptr<ITEMIDLIST, FreeWithShellAllocator>;
-
-// True when the last byte of `path` is a backslash standing on its own, not
-// the trail byte of a double-byte character.
-bool EndsInSingleByteBackslash(const std::string& path) {
-    if (path.empty() || path.back() != '\\') {
-        return false;
-    }
-    std::size_t pos = 0;
-    while (pos + 1 < path.size()) {
-        pos += IsDBCSLeadByte(static_cast<BYTE>(path[pos])) ? 2 : 1;
-    }
-    return pos == path.size() - 1;
+// The settings' paths are UTF-8, so that a folder whose name the ANSI code
+// page cannot hold is served; the system's wide functions take them.
+WideText Wide(const std::string& path) {
+    return WideFromCodePage(CP_UTF8, path);
 }
 
-// The path made absolute as the system would open it; the path itself when
-// that cannot be done within MAX_PATH.
-std::string FullPathName(const std::string& path) {
-    char buffer[MAX_PATH] = {};
-    const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-    if (length == 0 || length >= sizeof buffer) {
-        return path;
+std::string Utf8(const wchar_t* path) {
+    return CodePageFromWide(CP_UTF8, WideText(path));
+}
+
+// The path made absolute as the system would open it, in `buffer`, and where
+// its file name starts; false, with the last-error code set, when that
+// cannot be done.
+bool FullPathOf(const std::string& path, WideText& buffer, wchar_t** name) {
+    const WideText wide = Wide(path);
+    buffer.assign(MAX_PATH, L'\0');
+    DWORD length =
+        GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), name);
+    if (length >= buffer.size()) {
+        buffer.assign(length, L'\0');
+        length =
+            GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), name);
     }
-    return std::string(buffer, length);
+    if (length == 0 || length >= buffer.size()) {
+        return false;
+    }
+    buffer.resize(length);
+    return true;
 }
 
 // The full path is asked for only after the reason was read, since asking may
-// change the last-error code.
+// change the last-error code; the path itself when it cannot be made
+// absolute.
 FileWriteFailure CreateFailure(const SystemFailure& reason, const std::string& path) {
-    return FileWriteFailure{FileWriteFailure::Step::Create, reason, FullPathName(path)};
+    WideText full;
+    const bool made = FullPathOf(path, full, nullptr);
+    return FileWriteFailure{FileWriteFailure::Step::Create, reason,
+                            made ? CodePageFromWide(CP_UTF8, full) : path};
 }
 
 // The folder that holds the file at `path`, with its trailing backslash;
 // empty, with the last-error code set, when the path cannot be made absolute.
-std::string FolderOf(const std::string& path) {
-    std::vector<char> buffer(MAX_PATH);
-    char* name = nullptr;
-    DWORD length =
-        GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), &name);
-    if (length >= buffer.size()) {
-        buffer.resize(length);
-        length =
-            GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), &name);
-    }
-    if (length == 0 || length >= buffer.size() || name == nullptr) {
+WideText FolderOf(const std::string& path) {
+    WideText full;
+    wchar_t* name = nullptr;
+    if (!FullPathOf(path, full, &name) || name == nullptr) {
         return {};
     }
-    return std::string(buffer.data(), name);
+    return WideText(full.data(), name);
 }
 
 // Whether the target is there, looked at without creating, opening or
@@ -92,7 +79,7 @@ std::string FolderOf(const std::string& path) {
 // meanwhile. A folder of that name, or an existing hidden or system file, is
 // refused with ERROR_ACCESS_DENIED, as creating the file over it would be.
 std::optional<SystemFailure> CheckTarget(const std::string& path, bool& existed) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
     existed = attributes != INVALID_FILE_ATTRIBUTES;
     if (!existed) {
         const DWORD error = GetLastError();
@@ -109,10 +96,10 @@ std::optional<SystemFailure> CheckTarget(const std::string& path, bool& existed)
 // Writes the bytes in one write to the temporary file and waits until they
 // are on the disk. A temporary file that cannot be opened is reported as the
 // target that cannot be created.
-std::optional<FileWriteFailure> WriteToDisk(const char* temporaryPath, const std::string& bytes,
-                                            const std::string& target) {
-    const OwnedHandle file(CreateFileA(temporaryPath, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+std::optional<FileWriteFailure> WriteToDisk(const std::string& temporaryPath,
+                                            const std::string& bytes, const std::string& target) {
+    const OwnedHandle file(CreateFileW(Wide(temporaryPath).c_str(), GENERIC_WRITE, 0, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
         return CreateFailure(LastSystemFailure(), target);
     }
@@ -130,22 +117,30 @@ std::optional<FileWriteFailure> WriteToDisk(const char* temporaryPath, const std
     return std::nullopt;
 }
 
-// A unique name in the folder for a file of ours, made and then removed, so
-// that a later call can create a file under it; empty, with the last-error
-// code set, when none can be made.
-std::string FreeNameIn(const std::string& folder) {
-    char name[MAX_PATH] = {};
-    if (folder.empty() || GetTempFileNameA(folder.c_str(), kTemporaryPrefix, 0, name) == 0) {
+// A new empty file of ours in the folder under a unique name; empty, with the
+// last-error code set, when none can be made.
+std::string NewFileIn(const WideText& folder) {
+    wchar_t name[MAX_PATH] = {};
+    if (folder.empty() || GetTempFileNameW(folder.c_str(), kTemporaryPrefix, 0, name) == 0) {
         return {};
     }
-    DeleteFileA(name);
+    return Utf8(name);
+}
+
+// A unique name in the folder for a file of ours, made and then removed, so
+// that a later call can create a file under it.
+std::string FreeNameIn(const WideText& folder) {
+    std::string name = NewFileIn(folder);
+    if (!name.empty()) {
+        DeleteFileW(Wide(name).c_str());
+    }
     return name;
 }
 
 std::optional<SystemFailure> ReadWholeFile(const std::string& path, std::string& bytes) {
     // A save may replace the file meanwhile: this read keeps the file it
     // opened.
-    const OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+    const OwnedHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ,
                                        FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
@@ -164,12 +159,6 @@ std::optional<SystemFailure> ReadWholeFile(const std::string& path, std::string&
         }
         content.append(chunk.data(), read);
     }
-}
-
-// A path of the ANSI code page, as the settings' paths come, for the wide
-// functions.
-WideText Wide(const std::string& path) {
-    return WideFromCodePage(CP_ACP, path);
 }
 
 std::optional<SystemFailure> FailedUnless(BOOL done) {
@@ -211,39 +200,39 @@ class Win32FileSteps final : public FileSteps {
 };
 
 // A file that was not there before gets the new content by a rename.
-std::optional<SystemFailure> PutInPlace(const std::string& path, const char* replacement) {
-    if (!MoveFileExA(replacement, path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return LastSystemFailure();
-    }
-    return std::nullopt;
+std::optional<SystemFailure> PutInPlace(const std::string& path, const std::string& replacement) {
+    return FailedUnless(MoveFileExW(Wide(replacement).c_str(), Wide(path).c_str(),
+                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
 }
 
 } // namespace
 
 // The shell's path of CSIDL_COMMON_APPDATA without a trailing backslash; empty
-// when the shell cannot name the folder or turn it into a path.
+// when the shell cannot name the folder.
 std::string Win32SettingsStorage::CommonDataFolder() {
-    std::string path;
-    LPITEMIDLIST location = nullptr;
-    if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_COMMON_APPDATA, &location))) {
-        const OwnedIdList list(location);
-        char buffer[MAX_PATH] = {};
-        if (SHGetPathFromIDListA(list.get(), buffer)) {
-            path = buffer;
-        }
+    wchar_t path[MAX_PATH] = {};
+    if (FAILED(
+            SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) {
+        return {};
     }
-    if (EndsInSingleByteBackslash(path)) {
-        path.pop_back();
+    WideText folder(path);
+    if (!folder.empty() && folder.back() == L'\\') {
+        folder.pop_back();
     }
-    return path;
+    return CodePageFromWide(CP_UTF8, folder);
+}
+
+// As the program's other texts: in the ANSI code page, where a character it
+// lacks shows as a question mark.
+std::string Win32SettingsStorage::ShownPath(const std::string& path) {
+    return CodePageFromWide(CP_ACP, Wide(path));
 }
 
 // A directory search rather than an attribute query, so that a file whose
 // last-write time has no DOS date counts as absent.
 bool Win32SettingsStorage::IsLoadableFile(const std::string& path) {
-    WIN32_FIND_DATAA found;
-    const OwnedFindHandle search(FindFirstFileA(path.c_str(), &found));
+    WIN32_FIND_DATAW found;
+    const OwnedFindHandle search(FindFirstFileW(Wide(path).c_str(), &found));
     if (!search.valid() || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return false;
     }
@@ -272,13 +261,12 @@ std::optional<FileWriteFailure> Win32SettingsStorage::WriteAll(const std::string
     if (std::optional<SystemFailure> failure = CheckTarget(path, existed)) {
         return CreateFailure(*failure, path);
     }
-    const std::string folder = FolderOf(path);
-    char temporaryPath[MAX_PATH] = {};
-    if (folder.empty() ||
-        GetTempFileNameA(folder.c_str(), kTemporaryPrefix, 0, temporaryPath) == 0) {
+    const WideText folder = FolderOf(path);
+    const std::string temporaryPath = NewFileIn(folder);
+    if (temporaryPath.empty()) {
         return CreateFailure(LastSystemFailure(), path);
     }
-    ScopeGuard removeTemporary([&] { DeleteFileA(temporaryPath); });
+    ScopeGuard removeTemporary([&] { DeleteFileW(Wide(temporaryPath).c_str()); });
     if (std::optional<FileWriteFailure> failure = WriteToDisk(temporaryPath, bytes, path)) {
         return failure;
     }

@@ -179,6 +179,28 @@ TEST_F(SettingsFileTest, WhatIsSavedIsReadBackAtTheNextStart) {
     EXPECT_TRUE(IsChecked(controls_.autoBox));
 }
 
+// A folder whose name the ANSI code page cannot hold (a Cyrillic letter here,
+// whose code page is Windows-1252) is saved to and read back from.
+TEST_F(SettingsFileTest, AnAllUsersFolderOutsideTheAnsiCodePageIsServed) {
+    const MovedCommonDataFolder moved(L"C:\\ProgramData\\Vevove \x0416");
+    ASSERT_EQ(GetACP(), 1252u);
+    Start();
+    TypeResolution("1024", "768");
+    CheckAuto();
+    Click(controls_.saveResolution);
+    std::optional<std::string> saved;
+    WaitUntil([&] { return (saved = moved.ReadSettingsFile()).has_value(); });
+    EXPECT_EQ(saved, std::optional<std::string>("1024\r\n768\r\nauto\r\n"));
+    EXPECT_TRUE(MessageBoxes(vevove().id()).empty());
+    EXPECT_EQ(ReadSettingsFile(), std::nullopt);
+    Quit();
+
+    Start();
+    EXPECT_EQ(Text(controls_.width), "1024");
+    EXPECT_EQ(Text(controls_.height), "768");
+    EXPECT_TRUE(IsChecked(controls_.autoBox));
+}
+
 TEST_F(SettingsFileTest, SaveReplacesALongerFileWholeAndLeavesNoTemporaryFile) {
     WriteSettingsFile("1280\r\n1024\r\nmanual\r\n" + std::string(500, 'x'));
     Start();

@@ -31,6 +31,21 @@ class FakeSettingsStorage : public SettingsStorage {
 
     std::string CommonDataFolder() override { return commonDataFolder; }
 
+    // This code page holds ASCII alone: every other character of the UTF-8
+    // path shows as a question mark.
+    std::string ShownPath(const std::string& path) override {
+        std::string shown;
+        for (const char byte : path) {
+            const auto code = static_cast<unsigned char>(byte);
+            if (code < 0x80) {
+                shown += byte;
+            } else if (code >= 0xC0) {
+                shown += '?';
+            }
+        }
+        return shown;
+    }
+
     bool IsLoadableFile(const std::string& path) override {
         const auto found = files.find(path);
         return found != files.end() && found->second.loadable;

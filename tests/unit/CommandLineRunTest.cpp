@@ -101,6 +101,15 @@ TEST_F(CommandLineRunTest, RestoreResolutionKeepsTheDisplayOfAnotherPrimaryMonit
                          "belongs to a monitor that is not the primary one now.\r\n");
 }
 
+// The path goes to the storage as UTF-8, and the message shows it in the
+// program's code page (the fake's holds ASCII alone).
+TEST_F(CommandLineRunTest, AFolderThatTheCodePageCannotHoldIsShownAsTheCodePageCan) {
+    storage.commonDataFolder = "C:\\Daten \xD0\x96";
+    EXPECT_EQ(run({"/restoreresolution"}), 1);
+    EXPECT_EQ(out.error, "/restoreresolution: there is no settings file C:\\Daten ?\\ScrDef.ini "
+                         "to restore the resolution from.\r\n");
+}
+
 TEST_F(CommandLineRunTest, AFileWithoutADosDateIsNoSettingsFile) {
     storage.files[kSettingsPath] = {"800\r\n600\r\nauto\r\n", false};
     EXPECT_EQ(run({"/restoreresolution"}), 1);

@@ -128,6 +128,10 @@ TEST_F(SaveResolutionTest, AFileThatCannotBeCreatedNamesItsFullPathAndTheReason)
          "Datei \"C:\\ProgramData\\ScrDef.ini\" kann nicht erstellt werden. "},
         {kSettingsPath, 0, true,
          "Datei \"C:\\ProgramData\\ScrDef.ini\" kann nicht erstellt werden. Zugriff verweigert"},
+        // A UTF-8 path shown in the program's code page (the fake's holds
+        // ASCII alone).
+        {"C:\\Daten \xD0\x96\\ScrDef.ini", kErrorAccessDenied, false,
+         "Datei \"C:\\Daten ?\\ScrDef.ini\" kann nicht erstellt werden. Zugriff verweigert"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);

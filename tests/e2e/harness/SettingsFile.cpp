@@ -89,6 +89,65 @@ void ForgetResolutionMonitor() {
     RegDeleteKeyValueA(HKEY_CURRENT_USER, kOptionsKey, kMonitorValue);
 }
 
+namespace {
+constexpr wchar_t kShellFoldersKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+constexpr wchar_t kCommonDataValue[] = L"Common AppData";
+
+std::optional<std::wstring> ShellFolder() {
+    wchar_t data[MAX_PATH] = {};
+    DWORD size = sizeof data;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, kShellFoldersKey, kCommonDataValue,
+                     RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, data,
+                     &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return data;
+}
+
+void SetShellFolder(const std::wstring& folder, DWORD type) {
+    const LSTATUS status =
+        RegSetKeyValueW(HKEY_LOCAL_MACHINE, kShellFoldersKey, kCommonDataValue, type,
+                        folder.c_str(), static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+    if (status != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot move the all-users data folder (error " +
+                                 std::to_string(status) + ")");
+    }
+}
+} // namespace
+
+MovedCommonDataFolder::MovedCommonDataFolder(const std::wstring& folder)
+    : folder_(folder), previous_(ShellFolder()) {
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    SetShellFolder(folder_, REG_SZ);
+}
+
+MovedCommonDataFolder::~MovedCommonDataFolder() {
+    if (previous_) {
+        SetShellFolder(*previous_, REG_EXPAND_SZ);
+    } else {
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kShellFoldersKey, kCommonDataValue);
+    }
+    DeleteFileW((folder_ + L"\\ScrDef.ini").c_str());
+    RemoveDirectoryW(folder_.c_str());
+}
+
+std::optional<std::string> MovedCommonDataFolder::ReadSettingsFile() const {
+    HANDLE file = CreateFileW((folder_ + L"\\ScrDef.ini").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        bytes.append(buffer, read);
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
 void PutDirectoryInPlaceOfSettingsFile() {
     RemoveSettingsFile();
     if (!CreateDirectoryA(kSettingsFilePath, nullptr)) {

@@ -31,4 +31,22 @@ void ForgetResolutionMonitor();
 // A directory of the file's name, so that the file cannot be created.
 void PutDirectoryInPlaceOfSettingsFile();
 
+// The all-users application-data folder moved, as the shell names it, to a
+// new folder for as long as this lives; then the folder, with what was put
+// into it, is gone and the shell names the old one again.
+class MovedCommonDataFolder {
+  public:
+    explicit MovedCommonDataFolder(const std::wstring& folder);
+    ~MovedCommonDataFolder();
+    MovedCommonDataFolder(const MovedCommonDataFolder&) = delete;
+    MovedCommonDataFolder& operator=(const MovedCommonDataFolder&) = delete;
+
+    // The settings file's bytes there; nothing when there is none.
+    std::optional<std::string> ReadSettingsFile() const;
+
+  private:
+    std::wstring folder_;
+    std::optional<std::wstring> previous_;
+};
+
 } // namespace e2e
