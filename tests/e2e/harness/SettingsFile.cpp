@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <iterator>
 #include <stdexcept>
 
 namespace e2e {
@@ -30,9 +31,13 @@ void WriteSettingsFile(const std::string& bytes) {
     }
 }
 
-std::optional<std::string> ReadSettingsFile() {
-    HANDLE file = CreateFileA(kSettingsFilePath, GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+namespace {
+
+// The bytes of the file at `path`; nothing when there is none or it cannot be
+// read yet.
+std::optional<std::string> ReadFileAt(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
@@ -44,6 +49,13 @@ std::optional<std::string> ReadSettingsFile() {
     }
     CloseHandle(file);
     return bytes;
+}
+
+} // namespace
+
+std::optional<std::string> ReadSettingsFile() {
+    // The path is ASCII: each of its bytes is one character.
+    return ReadFileAt(std::wstring(std::begin(kSettingsFilePath), std::end(kSettingsFilePath) - 1));
 }
 
 std::optional<std::string> WaitForSettingsFile(Milliseconds timeout) {
@@ -133,19 +145,7 @@ MovedCommonDataFolder::~MovedCommonDataFolder() {
 }
 
 std::optional<std::string> MovedCommonDataFolder::ReadSettingsFile() const {
-    HANDLE file = CreateFileW((folder_ + L"\\ScrDef.ini").c_str(), GENERIC_READ, FILE_SHARE_READ,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return std::nullopt;
-    }
-    std::string bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
-        bytes.append(buffer, read);
-    }
-    CloseHandle(file);
-    return bytes;
+    return ReadFileAt(folder_ + L"\\ScrDef.ini");
 }
 
 void PutDirectoryInPlaceOfSettingsFile() {
