@@ -23,7 +23,6 @@ class MainWindow final : public Form, private ResolutionBoxes {
   public:
     MainWindow(Application& application, SettingsStorage& storage, Display& display,
                UserRegistry& registry, DesktopWorker& worker);
-    // The windows that "Help" and the glyph button show.
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -76,6 +75,7 @@ class MainWindow final : public Form, private ResolutionBoxes {
     // The earlier layouts' times as the last menu opened shows them, newest
     // first.
     std::vector<std::string> earlierTimes_;
+    // The windows that "Help" and the glyph button show.
     FormOnDemand<HelpWindow> help_;
     FormOnDemand<MoreSoftwareWindow> moreSoftware_;
 };
