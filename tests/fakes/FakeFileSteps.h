@@ -21,7 +21,6 @@ class FakeFileSteps : public FileSteps {
     };
     std::map<std::string, File> files;
     InjectedFailures failures;
-    int pauses = 0;
 
     std::optional<SystemFailure> Replace(const std::string& target, const std::string& replacement,
                                          const std::string& backup) override {
@@ -80,7 +79,7 @@ class FakeFileSteps : public FileSteps {
     }
 
     void Delete(const std::string& path) override { files.erase(path); }
-    void Pause() override { ++pauses; }
+    void Pause() override {}
 
   private:
     int lastIdentity_ = 100;

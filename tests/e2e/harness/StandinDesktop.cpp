@@ -19,14 +19,6 @@ namespace e2e {
 
 namespace {
 
-std::string TempFolder() {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "vevove-e2e-desktop\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
-}
-
 void WriteIconsFile(const std::string& path, const std::vector<Icon>& icons) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     for (const Icon& icon : icons) {
@@ -80,7 +72,8 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
-StandinDesktop::StandinDesktop(const Options& options) : folder_(TempFolder()) {
+StandinDesktop::StandinDesktop(const Options& options)
+    : folder_(TemporaryFolder("vevove-e2e-desktop")) {
     const std::string iconsFile = folder_ + "icons.txt";
     WriteIconsFile(iconsFile, options.icons);
     const std::string path = FolderOfThisProgram() + "StandinShell.exe";

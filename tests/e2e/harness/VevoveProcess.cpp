@@ -8,11 +8,7 @@
 namespace e2e {
 
 std::string CopyFolder() {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "vevove-e2e-copy\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
+    return TemporaryFolder("vevove-e2e-copy");
 }
 
 namespace {
