@@ -33,17 +33,9 @@ struct QueuedJob {
 
 // The system's own lock and condition: the C++ library's would bring a
 // threads library and its errors into the program.
-class Lock {
-  public:
-    SRWLOCK* get() { return &lock_; }
-
-  private:
-    SRWLOCK lock_ = SRWLOCK_INIT;
-};
-
 class Held {
   public:
-    explicit Held(Lock& lock) : lock_(lock.get()) { AcquireSRWLockExclusive(lock_); }
+    explicit Held(SRWLOCK& lock) : lock_(&lock) { AcquireSRWLockExclusive(lock_); }
     ~Held() { Release(); }
     Held(const Held&) = delete;
     Held& operator=(const Held&) = delete;
@@ -66,7 +58,7 @@ class Held {
 } // namespace
 
 struct DesktopWorker::Shared {
-    Lock lock;
+    SRWLOCK lock = SRWLOCK_INIT;
     CONDITION_VARIABLE posted = CONDITION_VARIABLE_INIT;
     std::deque<QueuedJob> queue;
     JobId nextId = 1;
